@@ -1,0 +1,64 @@
+#include "catalogue/CardTable.h"
+
+#include <cassert>
+
+#include "catalogue/StringTable.h"
+
+namespace svdb {
+
+CardTable::CardTable() : records_(static_cast<std::size_t>(kSlots) * kRows) {}
+
+const CardRecord& CardTable::at(int slot, int row) const {
+    assert(slot >= 0 && slot < kSlots && row >= 0 && row < kRows);
+    return records_[static_cast<std::size_t>(slot) * kRows + static_cast<std::size_t>(row)];
+}
+
+CardRecord& CardTable::at(int slot, int row) {
+    assert(slot >= 0 && slot < kSlots && row >= 0 && row < kRows);
+    return records_[static_cast<std::size_t>(slot) * kRows + static_cast<std::size_t>(row)];
+}
+
+void CardTable::clear() {
+    for (auto& r : records_) r = CardRecord{};
+    ListVersion.clear();
+    MaxExpansion = 0;
+    FactionChangeCount = 0;
+}
+
+int CardTable::occupiedCount() const {
+    int n = 0;
+    for (const auto& r : records_) n += r.occupied() ? 1 : 0;
+    return n;
+}
+
+int FactionSlotOf(std::string_view f) {
+    if (f == StringTable::text(101)) return 0;
+    if (f == StringTable::text(102)) return 1;
+    if (f == StringTable::text(103)) return 2;
+    if (f == StringTable::text(108) || f == "ティタ" || f == "ザンス") return 2;
+    if (f == StringTable::text(104)) return 3;
+    if (f == StringTable::text(109) || f == "ネオジ" || f == "クロス") return 3;
+    if (f == StringTable::text(105) || f == StringTable::text(110)) return 4;
+    if (f == StringTable::text(106) || f == StringTable::text(111)) return 5;
+    return 6;
+}
+
+std::optional<int> FindCardRow(const CardTable& table, int slot, std::string_view cardNumber,
+                               std::string_view cardName) {
+    for (int row = 0; row < CardTable::kRows; ++row) {
+        const CardRecord& r = table.at(slot, row);
+        if (r.occupied() && r.cardNumber == cardNumber && r.front.name == cardName) return row;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> FindCardRowByNumber(const CardTable& table, int slot,
+                                       std::string_view cardNumber) {
+    for (int row = 0; row < CardTable::kRows; ++row) {
+        const CardRecord& r = table.at(slot, row);
+        if (r.occupied() && r.cardNumber == cardNumber) return row;
+    }
+    return std::nullopt;
+}
+
+}  // namespace svdb

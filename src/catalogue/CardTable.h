@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalogue/CardRecord.h"
+
+namespace svdb {
+
+// The catalogue: 7 faction slots by 501 rows of card records, allocated whole.
+// A slot's cards fill its rows from 0 upward in card-list order; a row is
+// occupied when its faction is not empty. Readers walk rows 0..500 and skip
+// empty rows.
+class CardTable {
+public:
+    static constexpr int kSlots = 7;
+    static constexpr int kRows = 501;
+
+    CardTable();
+
+    // Slot 0..6 and row 0..500; anything else is a programming error.
+    const CardRecord& at(int slot, int row) const;
+    CardRecord& at(int slot, int row);
+
+    // Empties every row and resets the catalogue-wide values.
+    void clear();
+
+    // Number of occupied records over all slots.
+    int occupiedCount() const;
+
+    // Catalogue-wide values set by the loader.
+    std::string ListVersion;
+    std::uint8_t MaxExpansion = 0;
+    std::uint8_t FactionChangeCount = 0;
+
+private:
+    std::vector<CardRecord> records_;
+};
+
+// Slot of a long or short faction name: "連邦" 0; "ジオン" 1; "ティターンズ",
+// "ザンスカール", "ティタ", "ザンス" 2; "ネオジオン", "クロスボーン", "ネオジ",
+// "クロス" 3; "∀", "Ｘ" 4; "Ｗ", "Seed" 5; any other text 6.
+int FactionSlotOf(std::string_view faction);
+
+// First row of the slot whose card number and front name both equal the
+// arguments, or nothing.
+std::optional<int> FindCardRow(const CardTable& table, int slot, std::string_view cardNumber,
+                               std::string_view cardName);
+
+// First row of the slot whose card number equals the argument, or nothing.
+std::optional<int> FindCardRowByNumber(const CardTable& table, int slot,
+                                       std::string_view cardNumber);
+
+}  // namespace svdb
