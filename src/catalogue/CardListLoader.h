@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "catalogue/CardTable.h"
+
+namespace svdb {
+
+// What a load did. A fault ends loading quietly: the cards before the faulty
+// line stay, the faulty line leaves no partial card.
+struct LoadOutcome {
+    bool opened = false;    // false: the file could not be read, nothing was loaded
+    int cardsLoaded = 0;    // data lines stored
+    int faultLine = 0;      // 1-based line number of the fault, 0 when none
+    std::string fault;      // short English description of the fault, empty when none
+};
+
+// Loads a card list file (Shift_JIS, CR LF) into the table, which is cleared
+// first. Sets ListVersion, MaxExpansion and FactionChangeCount.
+LoadOutcome LoadCardList(CardTable& table, const std::string& path);
+
+// The same for the bytes of a card list already in memory.
+LoadOutcome LoadCardListBytes(CardTable& table, std::string_view bytes);
+
+// Level code of a keyword text such as 特殊シールド(3), 【特殊シールド(2)】,
+// 《(1)》特殊シールド(2) or プリベント(X); nothing when the text is malformed or
+// the code would exceed 255.
+std::optional<std::uint8_t> ParseLevel(std::string_view text);
+
+}  // namespace svdb
