@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace svdb {
+
+// Short form of a long faction name: "ティターンズ" "ティタ", "ネオジオン" "ネオジ",
+// "ザンスカール" "ザンス", "クロスボーン" "クロス". Any other text is returned unchanged.
+std::string ShortFactionName(std::string_view faction);
+
+// Long form of a short faction name (the inverse of ShortFactionName), read from
+// the string table. Any other text is returned unchanged.
+std::string LongFactionName(std::string_view faction);
+
+}  // namespace svdb
