@@ -1,1 +1,273 @@
 #include "text/ShiftJisCodec.h"
+
+#include <iconv.h>
+
+#include <array>
+#include <cerrno>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace svdb {
+
+namespace {
+
+// UTF-8 form of one decoded character (CP932 only holds characters of the
+// basic plane, so three bytes suffice); len 0 means "no character".
+struct Utf8Char {
+    std::uint8_t len = 0;
+    char bytes[3] = {};
+};
+
+constexpr char kReplacement[] = "\xEF\xBF\xBD";  // U+FFFD
+
+class Tables {
+  public:
+    Tables() : pairs_(65536), encode_(65536, 0) {
+        iconv_t toUtf8 = iconv_open("UTF-8", "CP932");
+        iconv_t toCp932 = iconv_open("CP932", "UTF-8");
+        if (toUtf8 != reinterpret_cast<iconv_t>(-1)) {
+            for (int b = 0; b < 256; ++b) {
+                const char in[1] = {static_cast<char>(b)};
+                single_[b] = convertOne(toUtf8, in, 1);
+                if (single_[b].len == 0) lead_[b] = probeLead(toUtf8, in);
+            }
+            for (int lead = 0; lead < 256; ++lead) {
+                if (!lead_[lead]) continue;
+                for (int trail = 0; trail < 256; ++trail) {
+                    const char in[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+                    pairs_[lead << 8 | trail] = convertOne(toUtf8, in, 2);
+                }
+            }
+            iconv_close(toUtf8);
+        }
+        if (toCp932 != reinterpret_cast<iconv_t>(-1)) {
+            for (std::uint32_t cp = 0x80; cp < 0x10000; ++cp) {
+                if (cp >= 0xD800 && cp <= 0xDFFF) continue;
+                char in[3];
+                const std::size_t n = utf8Of(cp, in);
+                char out[8];
+                char* inPtr = in;
+                char* outPtr = out;
+                std::size_t inLeft = n;
+                std::size_t outLeft = sizeof out;
+                iconv(toCp932, nullptr, nullptr, nullptr, nullptr);
+                const std::size_t r = iconv(toCp932, &inPtr, &inLeft, &outPtr, &outLeft);
+                const std::size_t produced = sizeof out - outLeft;
+                if (r == static_cast<std::size_t>(-1) || inLeft != 0) continue;
+                if (produced == 1) {
+                    encode_[cp] = static_cast<std::uint8_t>(out[0]);
+                } else if (produced == 2) {
+                    encode_[cp] = static_cast<std::uint16_t>(
+                        static_cast<std::uint8_t>(out[0]) << 8 | static_cast<std::uint8_t>(out[1]));
+                }
+            }
+            iconv_close(toCp932);
+        }
+        // ASCII is the same in both; the fast paths rely on it.
+        for (int b = 0; b < 0x80; ++b) {
+            single_[b].len = 1;
+            single_[b].bytes[0] = static_cast<char>(b);
+        }
+    }
+
+    const Utf8Char& single(std::uint8_t b) const { return single_[b]; }
+    bool isLead(std::uint8_t b) const { return lead_[b]; }
+    const Utf8Char& pair(std::uint8_t lead, std::uint8_t trail) const {
+        return pairs_[static_cast<std::size_t>(lead) << 8 | trail];
+    }
+    // CP932 form of a basic-plane code point above ASCII: 0 none, below 0x100
+    // one byte, otherwise lead byte in the high half.
+    std::uint16_t encoded(std::uint32_t cp) const { return cp < 0x10000 ? encode_[cp] : 0; }
+
+  private:
+    static Utf8Char convertOne(iconv_t cd, const char* bytes, std::size_t n) {
+        Utf8Char result;
+        char in[2] = {bytes[0], n > 1 ? bytes[1] : '\0'};
+        char out[8];
+        char* inPtr = in;
+        char* outPtr = out;
+        std::size_t inLeft = n;
+        std::size_t outLeft = sizeof out;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        const std::size_t r = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+        const std::size_t produced = sizeof out - outLeft;
+        if (r == static_cast<std::size_t>(-1) || inLeft != 0 || produced == 0 || produced > 3) {
+            return result;
+        }
+        // Exactly one character must come out.
+        const auto first = static_cast<std::uint8_t>(out[0]);
+        const std::size_t expected = first < 0x80 ? 1 : first < 0xE0 ? 2 : first < 0xF0 ? 3 : 4;
+        if (expected != produced) return result;
+        result.len = static_cast<std::uint8_t>(produced);
+        for (std::size_t i = 0; i < produced; ++i) result.bytes[i] = out[i];
+        return result;
+    }
+
+    // A byte that alone is an incomplete sequence starts a double-byte character.
+    static bool probeLead(iconv_t cd, const char* in1) {
+        char in[1] = {in1[0]};
+        char out[8];
+        char* inPtr = in;
+        char* outPtr = out;
+        std::size_t inLeft = 1;
+        std::size_t outLeft = sizeof out;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        const std::size_t r = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+        return r == static_cast<std::size_t>(-1) && errno == EINVAL;
+    }
+
+    static std::size_t utf8Of(std::uint32_t cp, char* out) {
+        if (cp < 0x800) {
+            out[0] = static_cast<char>(0xC0 | cp >> 6);
+            out[1] = static_cast<char>(0x80 | (cp & 0x3F));
+            return 2;
+        }
+        out[0] = static_cast<char>(0xE0 | cp >> 12);
+        out[1] = static_cast<char>(0x80 | (cp >> 6 & 0x3F));
+        out[2] = static_cast<char>(0x80 | (cp & 0x3F));
+        return 3;
+    }
+
+    std::array<Utf8Char, 256> single_{};
+    std::array<bool, 256> lead_{};
+    std::vector<Utf8Char> pairs_;
+    std::vector<std::uint16_t> encode_;
+};
+
+const Tables& tables() {
+    static const Tables instance;
+    return instance;
+}
+
+// Next code point of UTF-8 text at i, advancing i; -1 for a malformed byte
+// (i then advances by one).
+std::int32_t nextCodePoint(std::string_view s, std::size_t& i) {
+    const auto c = static_cast<std::uint8_t>(s[i]);
+    std::size_t len;
+    std::uint32_t cp;
+    std::uint32_t min;
+    if (c < 0x80) {
+        ++i;
+        return c;
+    } else if (c >= 0xC2 && c < 0xE0) {
+        len = 2, cp = c & 0x1F, min = 0x80;
+    } else if (c >= 0xE0 && c < 0xF0) {
+        len = 3, cp = c & 0x0F, min = 0x800;
+    } else if (c >= 0xF0 && c < 0xF5) {
+        len = 4, cp = c & 0x07, min = 0x10000;
+    } else {
+        ++i;
+        return -1;
+    }
+    if (i + len > s.size()) {
+        ++i;
+        return -1;
+    }
+    for (std::size_t k = 1; k < len; ++k) {
+        const auto t = static_cast<std::uint8_t>(s[i + k]);
+        if ((t & 0xC0) != 0x80) {
+            ++i;
+            return -1;
+        }
+        cp = cp << 6 | (t & 0x3F);
+    }
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+        ++i;
+        return -1;
+    }
+    i += len;
+    return static_cast<std::int32_t>(cp);
+}
+
+}  // namespace
+
+void ShiftJisCodec::decodeAppend(std::string_view bytes, std::string& out) {
+    const Tables& t = tables();
+    const auto* p = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    const std::size_t n = bytes.size();
+    // Worst case: every byte a half-width katakana (3 UTF-8 bytes each).
+    const std::size_t start = out.size();
+    out.resize(start + n * 3);
+    char* dst = out.data() + start;
+    std::size_t i = 0;
+    while (i < n) {
+        const std::uint8_t c = p[i];
+        if (c < 0x80) {
+            *dst++ = static_cast<char>(c);
+            ++i;
+            continue;
+        }
+        if (t.isLead(c) && i + 1 < n) {
+            const Utf8Char& ch = t.pair(c, p[i + 1]);
+            if (ch.len != 0) {
+                for (int k = 0; k < ch.len; ++k) *dst++ = ch.bytes[k];
+                i += 2;
+                continue;
+            }
+        }
+        const Utf8Char& ch = t.single(c);
+        if (ch.len != 0) {
+            for (int k = 0; k < ch.len; ++k) *dst++ = ch.bytes[k];
+        } else {
+            for (int k = 0; k < 3; ++k) *dst++ = kReplacement[k];
+        }
+        ++i;
+    }
+    out.resize(static_cast<std::size_t>(dst - out.data()));
+}
+
+std::string ShiftJisCodec::decode(std::string_view bytes) {
+    std::string out;
+    decodeAppend(bytes, out);
+    return out;
+}
+
+void ShiftJisCodec::encodeAppend(std::string_view utf8, std::string& out, bool* lossless) {
+    const Tables& t = tables();
+    bool allMapped = true;
+    out.reserve(out.size() + utf8.size());
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const std::int32_t cp = nextCodePoint(utf8, i);
+        if (cp >= 0 && cp < 0x80) {
+            out.push_back(static_cast<char>(cp));
+            continue;
+        }
+        const std::uint16_t code = cp < 0 ? 0 : t.encoded(static_cast<std::uint32_t>(cp));
+        if (code == 0) {
+            out.push_back('?');
+            allMapped = false;
+        } else if (code < 0x100) {
+            out.push_back(static_cast<char>(code));
+        } else {
+            out.push_back(static_cast<char>(code >> 8));
+            out.push_back(static_cast<char>(code & 0xFF));
+        }
+    }
+    if (lossless != nullptr) *lossless = allMapped;
+}
+
+std::string ShiftJisCodec::encode(std::string_view utf8, bool* lossless) {
+    std::string out;
+    encodeAppend(utf8, out, lossless);
+    return out;
+}
+
+int ShiftJisCodec::byteWidth(std::string_view utf8) {
+    const Tables& t = tables();
+    int width = 0;
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const std::int32_t cp = nextCodePoint(utf8, i);
+        if (cp >= 0 && cp < 0x80) {
+            ++width;
+            continue;
+        }
+        const std::uint16_t code = cp < 0 ? 0 : t.encoded(static_cast<std::uint32_t>(cp));
+        width += code >= 0x100 ? 2 : 1;  // "?" for a character with no form
+    }
+    return width;
+}
+
+}  // namespace svdb

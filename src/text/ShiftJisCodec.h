@@ -7,17 +7,31 @@ namespace svdb {
 
 // Shift_JIS (code page 932, through iconv's "CP932") to and from UTF-8.
 // Core text is UTF-8; bytes become text only at file boundaries, here.
+//
+// The conversion tables are built from iconv once, on first use, and are
+// read-only afterwards, so the functions are safe to call from any thread.
 class ShiftJisCodec {
-public:
+  public:
     // Decodes CP932 bytes. Never fails: a byte that cannot be decoded
-    // becomes U+FFFD and decoding goes on with the next byte.
+    // becomes U+FFFD and decoding goes on with the next byte. A lead byte
+    // whose trail byte does not form a character (a truncated lead byte at
+    // the end of the input included) is one such byte; its trail byte is
+    // then decoded on its own, so an ASCII separator after it is kept.
     static std::string decode(std::string_view bytes);
 
+    // The same, appending to out (whose capacity is reused).
+    static void decodeAppend(std::string_view bytes, std::string& out);
+
     // Encodes UTF-8 text. A character with no CP932 form becomes "?"; lossless,
-    // when given, tells whether every character had one.
+    // when given, tells whether every character had one. Malformed UTF-8
+    // counts as a character with no form, one "?" per bad byte.
     static std::string encode(std::string_view utf8, bool* lossless = nullptr);
 
-    // Width of a text in Shift_JIS bytes (a full-width character counts 2).
+    // The same, appending to out.
+    static void encodeAppend(std::string_view utf8, std::string& out, bool* lossless = nullptr);
+
+    // Width of a text in Shift_JIS bytes (a full-width character counts 2);
+    // the length of encode(utf8).
     static int byteWidth(std::string_view utf8);
 };
 
