@@ -12,14 +12,20 @@ namespace svdb {
 // What a load did. A fault ends loading quietly: the cards before the faulty
 // line stay, the faulty line leaves no partial card.
 struct LoadOutcome {
-    bool opened = false;    // false: the file could not be read, nothing was loaded
-    int cardsLoaded = 0;    // data lines stored
-    int faultLine = 0;      // 1-based line number of the fault, 0 when none
-    std::string fault;      // short English description of the fault, empty when none
+    bool opened = false;  // false: the file could not be read, nothing was loaded
+    int cardsLoaded = 0;  // data lines stored
+    int faultLine = 0;    // 1-based line number of the fault, 0 when none
+    std::string fault;    // short English description of the fault, empty when none
 };
 
 // Loads a card list file (Shift_JIS, CR LF) into the table, which is cleared
-// first. Sets ListVersion, MaxExpansion and FactionChangeCount.
+// first. Sets ListVersion, MaxExpansion and FactionChangeCount. A file that
+// cannot be read leaves the table untouched and gives opened false.
+//
+// Reading stops at the end of the bytes or at the first empty line. A faulty
+// data line ends loading and has no effect of its own: its row stays empty and
+// it does not count as a faction change. ListVersion changes only through a
+// "#VERSION " line, so a list without one keeps the previous version text.
 LoadOutcome LoadCardList(CardTable& table, const std::string& path);
 
 // The same for the bytes of a card list already in memory.

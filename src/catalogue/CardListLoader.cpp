@@ -1,0 +1,290 @@
+#include "catalogue/CardListLoader.h"
+
+#include <array>
+#include <cstring>
+#include <string>
+
+#include "catalogue/StringTable.h"
+#include "catalogue/ValueInRange.h"
+#include "text/FileBytes.h"
+#include "text/LineReader.h"
+#include "text/ShiftJisCodec.h"
+
+namespace svdb {
+
+namespace {
+
+constexpr int kFields = 53;
+using Fields = std::array<std::string_view, kFields>;
+
+// Splits a data line into its 53 fields, each of which is followed by a comma;
+// false when the line has fewer than 53 commas. Text after the 53rd comma is
+// ignored.
+bool SplitFields(std::string_view line, Fields& fields) {
+    const char* p = line.data();
+    const char* end = p + line.size();
+    for (int k = 0; k < kFields; ++k) {
+        const auto* comma =
+            static_cast<const char*>(std::memchr(p, ',', static_cast<std::size_t>(end - p)));
+        if (comma == nullptr) return false;
+        fields[k] = std::string_view(p, static_cast<std::size_t>(comma - p));
+        p = comma + 1;
+    }
+    return true;
+}
+
+// Slot of a faction name as the card list writes it: the ten names of the
+// string table and "その他"; short names are not accepted. -1 for any other text.
+int CardListSlotOf(std::string_view faction) {
+    struct Name {
+        int id;
+        int slot;
+    };
+    static constexpr Name kNames[] = {{101, 0}, {102, 1}, {103, 2}, {108, 2}, {104, 3},
+                                      {109, 3}, {105, 4}, {110, 4}, {106, 5}, {111, 5}};
+    for (const Name& name : kNames) {
+        if (faction == StringTable::text(name.id)) return name.slot;
+    }
+    if (faction == "その他") return 6;
+    return -1;
+}
+
+// Upper case of ASCII and full-width Latin letters; everything else unchanged.
+void AssignUpper(std::string& out, std::string_view text) {
+    out.assign(text);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const auto c = static_cast<unsigned char>(out[i]);
+        if (c >= 'a' && c <= 'z') {
+            out[i] = static_cast<char>(c - 'a' + 'A');
+        } else if (c == 0xEF && i + 2 < out.size() &&
+                   static_cast<unsigned char>(out[i + 1]) == 0xBD) {
+            // U+FF41..U+FF5A (ａ..ｚ) are EF BD 81..9A; U+FF21..U+FF3A are EF BC A1..BA.
+            const auto t = static_cast<unsigned char>(out[i + 2]);
+            if (t >= 0x81 && t <= 0x9A) {
+                out[i + 1] = static_cast<char>(0xBC);
+                out[i + 2] = static_cast<char>(t + 0x20);
+            }
+            i += 2;
+        }
+    }
+}
+
+// Level code of a non-empty level field, or a fault.
+bool StoreLevel(std::uint8_t& out, std::string_view field, int column, std::string& fault) {
+    out = 0;
+    if (field.empty()) return true;
+    const std::optional<std::uint8_t> level = ParseLevel(field);
+    if (!level) {
+        fault = "field " + std::to_string(column) + " is not a valid level";
+        return false;
+    }
+    out = *level;
+    return true;
+}
+
+bool StoreByte(std::uint8_t& out, std::string_view field, int column, std::string& fault) {
+    const std::optional<int> value = ParseByte(field);
+    if (!value) {
+        fault = "field " + std::to_string(column) + " is not a whole number 0..255";
+        return false;
+    }
+    out = static_cast<std::uint8_t>(*value);
+    return true;
+}
+
+// Stores fields 1..53 into the record, overwriting every field it has (so a
+// reused row needs no clearing first). False with a fault text when a
+// conversion fails; the record is then half-written and must be cleared.
+bool StoreCard(CardRecord& r, const Fields& f, std::string& fault) {
+    r.faction.assign(f[0]);
+    r.cardNumber.assign(f[1]);
+    r.front.name.assign(f[2]);
+    r.rare.assign(f[3]);
+    if (!StoreByte(r.nationCost, f[4], 5, fault)) return false;
+    if (!StoreByte(r.allCost, f[5], 6, fault)) return false;
+    r.resourceCost.assign(f[6]);
+    r.typeDetail.assign(f[7]);
+    r.front.psArmor = f[8] == "PS装甲" ? 1 : f[8] == "【PS装甲】" ? 2 : 0;
+    r.front.vulture = f[9] == "バルチャー";
+    r.support = f[10] == "サポート";
+    if (!StoreLevel(r.preventLevel, f[11], 12, fault)) return false;
+    r.front.assault = f[12] == "強襲";
+    r.front.rapid = f[13] == "速攻";
+    r.front.tire.assign(f[14]);
+    r.familyName.assign(f[15]);
+    if (!StoreLevel(r.front.shieldLevel, f[16], 17, fault)) return false;
+    r.quick = f[17] == "クイック";
+    r.front.atmosphereEntry.assign(f[18]);
+    r.front.areaWeapon.assign(f[19]);
+    r.front.desert = f[20] == "砂漠";
+    r.shipModifier.assign(f[21]);
+    r.front.water = f[22] == "水";
+    r.front.psycommu.assign(f[23]);
+    r.front.base = f[24] == "拠点";
+    r.front.transform.assign(f[25]);
+    r.front.highMobility.assign(f[26]);
+    r.front.ship = f[27] == "艦船";
+    if (!StoreLevel(r.front.supplyLevel, f[28], 29, fault)) return false;
+    r.front.colony = f[29] == "コロニー";
+    r.front.text.assign(f[30]);
+    r.front.flavor.assign(f[31]);
+    r.front.power.assign(f[32]);
+    r.front.shoot.assign(f[33]);
+    r.front.toughness.assign(f[34]);
+
+    CardFace& t = r.transformed;
+    t.name.assign(f[2]);
+    t.name += ' ';
+    t.name.append(f[35]);
+    t.text.assign(f[36]);
+    t.power.assign(f[37]);
+    t.shoot.assign(f[38]);
+    t.toughness.assign(f[39]);
+    t.base = f[40] == "拠点";
+    t.transform.assign(f[41]);
+    t.highMobility.assign(f[42]);
+    t.water = f[43] == "水";
+    t.ship = f[44] == "艦船";
+    t.atmosphereEntry.assign(f[45]);
+    t.desert = f[46] == "砂漠";
+    t.vulture = f[47] == "バルチャー";
+    t.areaWeapon.assign(f[48]);
+    // The card list has no transformed column for these.
+    t.flavor.clear();
+    t.psycommu.clear();
+    t.tire.clear();
+    t.colony = false;
+    t.assault = false;
+    t.rapid = false;
+    t.shieldLevel = 0;
+    t.supplyLevel = 0;
+    t.psArmor = 0;
+
+    r.charGender.assign(f[49]);
+    AssignUpper(r.charAge, f[50]);
+    r.charKind.assign(f[51]);
+    return StoreByte(r.expansion, f[52], 53, fault);
+}
+
+constexpr std::string_view kVersionDirective = "#VERSION ";
+
+}  // namespace
+
+std::optional<std::uint8_t> ParseLevel(std::string_view text) {
+    const std::size_t open = text.rfind('(');
+    const std::size_t close = text.rfind(')');
+    const std::size_t innerStart = open == std::string_view::npos ? 0 : open + 1;
+    if (close == std::string_view::npos || close < innerStart) return std::nullopt;
+    const std::string_view inner = text.substr(innerStart, close - innerStart);
+
+    int base = 0;
+    constexpr std::string_view kBracketOpen = "【";
+    constexpr std::string_view kBracketClose = "】";
+    if (text.size() >= kBracketOpen.size() + kBracketClose.size() &&
+        text.starts_with(kBracketOpen) && text.ends_with(kBracketClose)) {
+        base = 100;
+    }
+    constexpr std::string_view kDoubleOpen = "《(";
+    constexpr std::string_view kDoubleClose = ")》";
+    if (text.starts_with("《")) {
+        const std::size_t from = text.find(kDoubleOpen);
+        if (from == std::string_view::npos) return std::nullopt;
+        const std::size_t start = from + kDoubleOpen.size();
+        const std::size_t to = text.find(kDoubleClose, start);
+        if (to == std::string_view::npos) return std::nullopt;
+        const std::optional<int> outer = ParseByte(text.substr(start, to - start));
+        if (!outer) return std::nullopt;
+        base = 120 + 10 * *outer;
+    }
+
+    int level;
+    if (inner == "X") {
+        level = 9;
+    } else {
+        const std::optional<int> n = ParseByte(inner);
+        if (!n) return std::nullopt;
+        level = *n;
+    }
+    const int code = base + level;
+    if (code > 255) return std::nullopt;
+    return static_cast<std::uint8_t>(code);
+}
+
+LoadOutcome LoadCardListBytes(CardTable& table, std::string_view bytes) {
+    LoadOutcome outcome;
+    outcome.opened = true;
+
+    // Rows are overwritten in place from row 0 and the rows left over are
+    // cleared at the end, which leaves the same table as clearing first but
+    // reuses the text buffers of a previous load.
+    table.MaxExpansion = 0;
+    table.FactionChangeCount = 0;
+    std::array<int, CardTable::kSlots> rowCount{};
+    std::string previousFaction;
+    std::string line;
+    std::string fault;
+    Fields fields;
+
+    LineReader reader(bytes);
+    std::string_view raw;
+    while (reader.next(raw)) {
+        if (raw.empty()) break;
+        if (raw.front() == '#') {
+            if (raw.starts_with(kVersionDirective)) {
+                std::string_view rest = raw.substr(kVersionDirective.size());
+                rest = rest.substr(0, rest.find(','));
+                table.ListVersion = ShiftJisCodec::decode(rest);
+            }
+            continue;
+        }
+
+        line.clear();
+        ShiftJisCodec::decodeAppend(raw, line);
+        fault.clear();
+        if (!SplitFields(line, fields)) {
+            fault = "fewer than 53 fields";
+        } else {
+            const std::string_view faction = fields[0];
+            const bool changes = !previousFaction.empty() && previousFaction != faction;
+            const int slot = CardListSlotOf(faction);
+            if (slot < 0) {
+                fault = "unknown faction";
+            } else if (rowCount[slot] >= CardTable::kRows) {
+                fault = "faction slot already holds 501 cards";
+            } else if (changes && table.FactionChangeCount == 255) {
+                fault = "faction changes more than 255 times";
+            } else {
+                CardRecord& record = table.at(slot, rowCount[slot]);
+                if (StoreCard(record, fields, fault)) {
+                    if (changes) ++table.FactionChangeCount;
+                    previousFaction.assign(faction);
+                    if (record.expansion > table.MaxExpansion) {
+                        table.MaxExpansion = record.expansion;
+                    }
+                    ++rowCount[slot];
+                    ++outcome.cardsLoaded;
+                    continue;
+                }
+                record = CardRecord{};
+            }
+        }
+        outcome.faultLine = reader.lineNumber();
+        outcome.fault = fault;
+        break;
+    }
+
+    for (int slot = 0; slot < CardTable::kSlots; ++slot) {
+        for (int row = rowCount[slot]; row < CardTable::kRows; ++row) {
+            table.at(slot, row) = CardRecord{};
+        }
+    }
+    return outcome;
+}
+
+LoadOutcome LoadCardList(CardTable& table, const std::string& path) {
+    const std::optional<std::string> bytes = ReadFileBytes(path);
+    if (!bytes) return LoadOutcome{};
+    return LoadCardListBytes(table, *bytes);
+}
+
+}  // namespace svdb
