@@ -1,8 +1,8 @@
 #include "catalogue/CardListLoader.h"
 
 #include <array>
-#include <cstring>
 #include <string>
+#include <vector>
 
 #include "catalogue/StringTable.h"
 #include "catalogue/ValueInRange.h"
@@ -17,18 +17,15 @@ namespace {
 constexpr int kFields = 53;
 using Fields = std::array<std::string_view, kFields>;
 
-// Splits a data line into its 53 fields, each of which is followed by a comma;
-// false when the line has fewer than 53 commas. Text after the 53rd comma is
-// ignored.
-bool SplitFields(std::string_view line, Fields& fields) {
-    const char* p = line.data();
-    const char* end = p + line.size();
+// Splits a decoded data line into its 53 fields, each of which is followed by
+// a comma, given the offsets of the line's commas; false when the line has
+// fewer than 53 commas. Text after the 53rd comma is ignored.
+bool SplitFields(std::string_view line, const std::vector<std::size_t>& commas, Fields& fields) {
+    if (commas.size() < kFields) return false;
+    std::size_t start = 0;
     for (int k = 0; k < kFields; ++k) {
-        const auto* comma =
-            static_cast<const char*>(std::memchr(p, ',', static_cast<std::size_t>(end - p)));
-        if (comma == nullptr) return false;
-        fields[k] = std::string_view(p, static_cast<std::size_t>(comma - p));
-        p = comma + 1;
+        fields[k] = line.substr(start, commas[k] - start);
+        start = commas[k] + 1;
     }
     return true;
 }
@@ -47,6 +44,16 @@ int CardListSlotOf(std::string_view faction) {
     }
     if (faction == "その他") return 6;
     return -1;
+}
+
+// Assigns a field, reusing the string's buffer; most fields are empty, which
+// needs no copy at all.
+inline void Set(std::string& out, std::string_view field) {
+    if (field.empty()) {
+        out.clear();
+    } else {
+        out.assign(field.data(), field.size());
+    }
 }
 
 // Upper case of ASCII and full-width Latin letters; everything else unchanged.
@@ -96,59 +103,59 @@ bool StoreByte(std::uint8_t& out, std::string_view field, int column, std::strin
 // reused row needs no clearing first). False with a fault text when a
 // conversion fails; the record is then half-written and must be cleared.
 bool StoreCard(CardRecord& r, const Fields& f, std::string& fault) {
-    r.faction.assign(f[0]);
-    r.cardNumber.assign(f[1]);
-    r.front.name.assign(f[2]);
-    r.rare.assign(f[3]);
+    Set(r.faction, f[0]);
+    Set(r.cardNumber, f[1]);
+    Set(r.front.name, f[2]);
+    Set(r.rare, f[3]);
     if (!StoreByte(r.nationCost, f[4], 5, fault)) return false;
     if (!StoreByte(r.allCost, f[5], 6, fault)) return false;
-    r.resourceCost.assign(f[6]);
-    r.typeDetail.assign(f[7]);
+    Set(r.resourceCost, f[6]);
+    Set(r.typeDetail, f[7]);
     r.front.psArmor = f[8] == "PS装甲" ? 1 : f[8] == "【PS装甲】" ? 2 : 0;
     r.front.vulture = f[9] == "バルチャー";
     r.support = f[10] == "サポート";
     if (!StoreLevel(r.preventLevel, f[11], 12, fault)) return false;
     r.front.assault = f[12] == "強襲";
     r.front.rapid = f[13] == "速攻";
-    r.front.tire.assign(f[14]);
-    r.familyName.assign(f[15]);
+    Set(r.front.tire, f[14]);
+    Set(r.familyName, f[15]);
     if (!StoreLevel(r.front.shieldLevel, f[16], 17, fault)) return false;
     r.quick = f[17] == "クイック";
-    r.front.atmosphereEntry.assign(f[18]);
-    r.front.areaWeapon.assign(f[19]);
+    Set(r.front.atmosphereEntry, f[18]);
+    Set(r.front.areaWeapon, f[19]);
     r.front.desert = f[20] == "砂漠";
-    r.shipModifier.assign(f[21]);
+    Set(r.shipModifier, f[21]);
     r.front.water = f[22] == "水";
-    r.front.psycommu.assign(f[23]);
+    Set(r.front.psycommu, f[23]);
     r.front.base = f[24] == "拠点";
-    r.front.transform.assign(f[25]);
-    r.front.highMobility.assign(f[26]);
+    Set(r.front.transform, f[25]);
+    Set(r.front.highMobility, f[26]);
     r.front.ship = f[27] == "艦船";
     if (!StoreLevel(r.front.supplyLevel, f[28], 29, fault)) return false;
     r.front.colony = f[29] == "コロニー";
-    r.front.text.assign(f[30]);
-    r.front.flavor.assign(f[31]);
-    r.front.power.assign(f[32]);
-    r.front.shoot.assign(f[33]);
-    r.front.toughness.assign(f[34]);
+    Set(r.front.text, f[30]);
+    Set(r.front.flavor, f[31]);
+    Set(r.front.power, f[32]);
+    Set(r.front.shoot, f[33]);
+    Set(r.front.toughness, f[34]);
 
     CardFace& t = r.transformed;
-    t.name.assign(f[2]);
+    Set(t.name, f[2]);
     t.name += ' ';
     t.name.append(f[35]);
-    t.text.assign(f[36]);
-    t.power.assign(f[37]);
-    t.shoot.assign(f[38]);
-    t.toughness.assign(f[39]);
+    Set(t.text, f[36]);
+    Set(t.power, f[37]);
+    Set(t.shoot, f[38]);
+    Set(t.toughness, f[39]);
     t.base = f[40] == "拠点";
-    t.transform.assign(f[41]);
-    t.highMobility.assign(f[42]);
+    Set(t.transform, f[41]);
+    Set(t.highMobility, f[42]);
     t.water = f[43] == "水";
     t.ship = f[44] == "艦船";
-    t.atmosphereEntry.assign(f[45]);
+    Set(t.atmosphereEntry, f[45]);
     t.desert = f[46] == "砂漠";
     t.vulture = f[47] == "バルチャー";
-    t.areaWeapon.assign(f[48]);
+    Set(t.areaWeapon, f[48]);
     // The card list has no transformed column for these.
     t.flavor.clear();
     t.psycommu.clear();
@@ -160,9 +167,9 @@ bool StoreCard(CardRecord& r, const Fields& f, std::string& fault) {
     t.supplyLevel = 0;
     t.psArmor = 0;
 
-    r.charGender.assign(f[49]);
+    Set(r.charGender, f[49]);
     AssignUpper(r.charAge, f[50]);
-    r.charKind.assign(f[51]);
+    Set(r.charKind, f[51]);
     return StoreByte(r.expansion, f[52], 53, fault);
 }
 
@@ -222,6 +229,7 @@ LoadOutcome LoadCardListBytes(CardTable& table, std::string_view bytes) {
     std::array<int, CardTable::kSlots> rowCount{};
     std::string previousFaction;
     std::string line;
+    std::vector<std::size_t> commas;
     std::string fault;
     Fields fields;
 
@@ -239,9 +247,10 @@ LoadOutcome LoadCardListBytes(CardTable& table, std::string_view bytes) {
         }
 
         line.clear();
-        ShiftJisCodec::decodeAppend(raw, line);
+        commas.clear();
+        ShiftJisCodec::decodeSplitAppend(raw, ',', line, commas);
         fault.clear();
-        if (!SplitFields(line, fields)) {
+        if (!SplitFields(line, commas, fields)) {
             fault = "fewer than 53 fields";
         } else {
             const std::string_view faction = fields[0];

@@ -5,6 +5,7 @@
 #include <array>
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -180,20 +181,27 @@ std::int32_t nextCodePoint(std::string_view s, std::size_t& i) {
     return static_cast<std::int32_t>(cp);
 }
 
-}  // namespace
-
-void ShiftJisCodec::decodeAppend(std::string_view bytes, std::string& out) {
+// The decoding loop; with Split, the output offset of every separator is noted.
+template <bool Split>
+void DecodeInto(std::string_view bytes, char separator, std::string& out,
+                std::vector<std::size_t>* separatorOffsets) {
     const Tables& t = tables();
     const auto* p = reinterpret_cast<const std::uint8_t*>(bytes.data());
     const std::size_t n = bytes.size();
     // Worst case: every byte a half-width katakana (3 UTF-8 bytes each).
     const std::size_t start = out.size();
     out.resize(start + n * 3);
-    char* dst = out.data() + start;
+    char* const base = out.data();
+    char* dst = base + start;
     std::size_t i = 0;
     while (i < n) {
         const std::uint8_t c = p[i];
         if (c < 0x80) {
+            if constexpr (Split) {
+                if (c == static_cast<std::uint8_t>(separator)) {
+                    separatorOffsets->push_back(static_cast<std::size_t>(dst - base));
+                }
+            }
             *dst++ = static_cast<char>(c);
             ++i;
             continue;
@@ -201,20 +209,34 @@ void ShiftJisCodec::decodeAppend(std::string_view bytes, std::string& out) {
         if (t.isLead(c) && i + 1 < n) {
             const Utf8Char& ch = t.pair(c, p[i + 1]);
             if (ch.len != 0) {
-                for (int k = 0; k < ch.len; ++k) *dst++ = ch.bytes[k];
+                std::memcpy(dst, ch.bytes, 3);  // the output has room; only len bytes count
+                dst += ch.len;
                 i += 2;
                 continue;
             }
         }
         const Utf8Char& ch = t.single(c);
         if (ch.len != 0) {
-            for (int k = 0; k < ch.len; ++k) *dst++ = ch.bytes[k];
+            std::memcpy(dst, ch.bytes, 3);
+            dst += ch.len;
         } else {
-            for (int k = 0; k < 3; ++k) *dst++ = kReplacement[k];
+            std::memcpy(dst, kReplacement, 3);
+            dst += 3;
         }
         ++i;
     }
-    out.resize(static_cast<std::size_t>(dst - out.data()));
+    out.resize(static_cast<std::size_t>(dst - base));
+}
+
+}  // namespace
+
+void ShiftJisCodec::decodeAppend(std::string_view bytes, std::string& out) {
+    DecodeInto<false>(bytes, '\0', out, nullptr);
+}
+
+void ShiftJisCodec::decodeSplitAppend(std::string_view bytes, char separator, std::string& out,
+                                      std::vector<std::size_t>& separatorOffsets) {
+    DecodeInto<true>(bytes, separator, out, &separatorOffsets);
 }
 
 std::string ShiftJisCodec::decode(std::string_view bytes) {

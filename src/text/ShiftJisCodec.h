@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace svdb {
 
@@ -21,6 +22,13 @@ class ShiftJisCodec {
 
     // The same, appending to out (whose capacity is reused).
     static void decodeAppend(std::string_view bytes, std::string& out);
+
+    // Decodes like decodeAppend and, in the same pass, appends to
+    // separatorOffsets the offset in out of every separator character decoded.
+    // The separator must be an ASCII character; a Shift_JIS trail byte that
+    // happens to equal it is part of its character and does not count.
+    static void decodeSplitAppend(std::string_view bytes, char separator, std::string& out,
+                                  std::vector<std::size_t>& separatorOffsets);
 
     // Encodes UTF-8 text. A character with no CP932 form becomes "?"; lossless,
     // when given, tells whether every character had one. Malformed UTF-8
