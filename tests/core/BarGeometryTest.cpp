@@ -77,14 +77,5 @@ TEST(DrawTypeBar, Rectangles) {
     }
 }
 
-TEST(DrawTypeBar, KindsInOrder) {
-    EXPECT_EQ(TypeBarType(1), CardType::Unit);
-    EXPECT_EQ(TypeBarType(2), CardType::Character);
-    EXPECT_EQ(TypeBarType(3), CardType::Command);
-    EXPECT_EQ(TypeBarType(4), CardType::Operation);
-    EXPECT_EQ(TypeBarType(5), CardType::Generation);
-    EXPECT_FALSE(TypeBarType(0));
-}
-
 }  // namespace
 }  // namespace svdb

@@ -4,7 +4,6 @@
 
 #include "DeckTestSupport.h"
 #include "stats/DeckStats.h"
-#include "stats/FactionColours.h"
 #include "stats/StatsFaction.h"
 
 namespace svdb {
@@ -153,14 +152,6 @@ TEST_F(DeckStatsTest, ResetEmptiesEverything) {
     EXPECT_TRUE(stats.empty());
     for (int slot = 0; slot < 7; ++slot) EXPECT_EQ(stats.barOfSlot(slot), 0);
     EXPECT_TRUE(stats.LayoutFactionBar(100.0, 4).empty());
-}
-
-TEST(FactionColours, Table) {
-    const Rgb expected[] = {{204, 255, 255}, {153, 204, 153}, {204, 204, 204}, {255, 204, 204},
-                            {255, 204, 153}, {255, 255, 255}, {204, 204, 255}};
-    for (int slot = 0; slot < 7; ++slot) EXPECT_EQ(FactionColour(slot), expected[slot]);
-    EXPECT_EQ(FactionColour(7), Rgb{});
-    EXPECT_EQ(FactionColour(-1), Rgb{});
 }
 
 }  // namespace
