@@ -126,6 +126,12 @@ bool CardFilter::passes(const CardRecord& card) const {
     return passesNumeric(card) && passesText(card);
 }
 
+bool CardFilter::restricts() const {
+    return state_.expansionMask != 0 || state_.typeMask != 0 || state_.rarityMask != 0 ||
+           state_.genderMask != 0 || state_.ageMask != 0 || state_.kindMask != 0 ||
+           state_.abilityMask != 0 || numericActive_ || textActive_;
+}
+
 bool CardFilter::passesNumeric(const CardRecord& card) const {
     if (!numericActive_) return true;
     if (!item_) return false;  // a typed item of no known kind matches nothing

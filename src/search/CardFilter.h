@@ -35,6 +35,9 @@ class CardFilter {
     // not tested here: the walk picks the slots.
     bool passes(const CardRecord& card) const;
 
+    // False when every card passes (no mask but the faction, no search).
+    bool restricts() const;
+
   private:
     bool passesNumeric(const CardRecord& card) const;
     bool passesText(const CardRecord& card) const;

@@ -32,4 +32,9 @@ struct FilterWalkResult {
 FilterWalkResult WalkFilter(const CardTable& table, const FilterState& state,
                             const SearchTexts& texts);
 
+// The same into a result of an earlier walk, whose storage is reused: a
+// window that keeps its last result refills without reallocating its rows.
+void WalkFilter(const CardTable& table, const FilterState& state, const SearchTexts& texts,
+                FilterWalkResult& result);
+
 }  // namespace svdb

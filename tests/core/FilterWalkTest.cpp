@@ -103,6 +103,27 @@ TEST(WalkFilter, MoreGroupsThanTheCountSaysStaysInBounds) {
     EXPECT_EQ(r.groupStart, (std::vector<std::int16_t>{1, 2}));
 }
 
+TEST(WalkFilter, RefillIntoAnEarlierResult) {
+    const CardTable table = SampleTable();
+    FilterWalkResult result;
+    const struct {
+        const char* name;
+        std::uint8_t factions;
+    } steps[] = {{"black", 4}, {"all", kAllFactions}, {"blue", 16}, {"none", 0}, {"black", 4}};
+    for (const auto& step : steps) {
+        WalkFilter(table, Factions(step.factions), SearchTexts{}, result);
+        const FilterWalkResult fresh = WalkFilter(table, Factions(step.factions), SearchTexts{});
+        EXPECT_EQ(Numbers(result), Numbers(fresh)) << step.name;
+        EXPECT_EQ(result.groupStart, fresh.groupStart) << step.name;
+        for (std::size_t i = 0; i < fresh.cards.size(); ++i) {
+            EXPECT_EQ(result.cards[i].slot, fresh.cards[i].slot) << step.name;
+            EXPECT_EQ(result.cards[i].row, fresh.cards[i].row) << step.name;
+            EXPECT_EQ(result.cards[i].texts.faction, fresh.cards[i].texts.faction) << step.name;
+            EXPECT_EQ(result.cards[i].texts.expansionName, fresh.cards[i].texts.expansionName);
+        }
+    }
+}
+
 TEST(WalkFilter, SearchTextsApply) {
     SearchTexts texts;
     texts.findTerm = "U-1";
