@@ -1,5 +1,7 @@
 #include "text/FileBytes.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <memory>
 
@@ -18,10 +20,11 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
     File file(std::fopen(path.c_str(), "rb"));
     if (!file) return std::nullopt;
     std::string bytes;
-    if (std::fseek(file.get(), 0, SEEK_END) == 0) {
-        const long size = std::ftell(file.get());
-        if (size > 0) bytes.reserve(static_cast<std::size_t>(size));
-        std::rewind(file.get());
+    // Only a regular file has a size worth trusting (a folder opens, but
+    // reading it fails below).
+    struct stat info;
+    if (fstat(fileno(file.get()), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+        bytes.reserve(static_cast<std::size_t>(info.st_size));
     }
     char buffer[65536];
     for (;;) {

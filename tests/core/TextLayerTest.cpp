@@ -1,0 +1,186 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "text/FileBytes.h"
+#include "text/LineReader.h"
+#include "text/LineWriter.h"
+#include "text/ShiftJisCodec.h"
+
+namespace svdb {
+namespace {
+
+const std::string kFffd = "\xEF\xBF\xBD";
+
+TEST(ShiftJisCodec, RoundTripsThroughCp932) {
+    struct Row {
+        const char* name;
+        std::string utf8;
+        std::string cp932;
+    };
+    const Row rows[] = {
+        {"ascii", "U-12,abc\\r", "U-12,abc\\r"},
+        {"wave dash", "～", "\x81\x60"},
+        {"circled one", "①", "\x87\x40"},
+        {"horizontal bar", "―", "\x81\x5C"},
+        {"multiplication", "×", "\x81\x7E"},
+        {"kanji with 5C trail", "ソ表", "\x83\x5C\x95\x5C"},
+        {"half-width katakana", "ｱｲ", "\xB1\xB2"},
+        {"full-width brackets", "【PS装甲】", "\x81\x79PS\x91\x95\x8D\x62\x81\x7A"},
+    };
+    for (const Row& r : rows) {
+        bool lossless = false;
+        EXPECT_EQ(ShiftJisCodec::encode(r.utf8, &lossless), r.cp932) << r.name;
+        EXPECT_TRUE(lossless) << r.name;
+        EXPECT_EQ(ShiftJisCodec::decode(r.cp932), r.utf8) << r.name;
+    }
+}
+
+TEST(ShiftJisCodec, UndecodableBytesBecomeReplacementCharacter) {
+    struct Row {
+        const char* name;
+        std::string bytes;
+        std::string utf8;
+    };
+    const Row rows[] = {
+        {"truncated lead byte at end", "ab\x83", "ab" + kFffd},
+        {"lone lead byte only", "\x81", kFffd},
+        {"lead byte before comma keeps the comma", "\x83,x", kFffd + ",x"},
+        {"lead byte before CR", "\x95\r", kFffd + "\r"},
+        {"undefined single byte", "\xA0z", kFffd + "z"},
+        {"undefined high byte", "\xFF\xFF", kFffd + kFffd},
+        {"valid after invalid", "\x80\x83\x5C", kFffd + "ソ"},
+        {"empty", "", ""},
+    };
+    for (const Row& r : rows) EXPECT_EQ(ShiftJisCodec::decode(r.bytes), r.utf8) << r.name;
+}
+
+TEST(ShiftJisCodec, DecodeSplitNotesSeparatorsOnlyOutsideCharacters) {
+    std::string out = "x";
+    std::vector<std::size_t> commas;
+    // 0x83 0x2C is not a character: the lead byte becomes U+FFFD, the comma stays.
+    ShiftJisCodec::decodeSplitAppend("\x83\x5C,a,\x83,", ',', out, commas);
+    EXPECT_EQ(out, "xソ,a," + kFffd + ",");
+    EXPECT_EQ(commas, (std::vector<std::size_t>{4, 6, 10}));
+}
+
+TEST(ShiftJisCodec, CharactersWithoutFormBecomeQuestionMarks) {
+    struct Row {
+        const char* name;
+        std::string utf8;
+        std::string cp932;
+    };
+    const Row rows[] = {
+        {"emoji",
+         "a\xF0\x9F\x98\x80"
+         "b",
+         "a?b"},
+        {"hangul", "한", "?"},
+        {"malformed continuation", "\xE3\x81", "??"},
+        {"overlong slash", "\xC0\xAF", "??"},
+        {"surrogate", "\xED\xA0\x80", "???"},
+    };
+    for (const Row& r : rows) {
+        bool lossless = true;
+        EXPECT_EQ(ShiftJisCodec::encode(r.utf8, &lossless), r.cp932) << r.name;
+        EXPECT_FALSE(lossless) << r.name;
+        EXPECT_EQ(ShiftJisCodec::byteWidth(r.utf8), static_cast<int>(r.cp932.size())) << r.name;
+    }
+}
+
+TEST(ShiftJisCodec, ByteWidth) {
+    struct Row {
+        const char* text;
+        int width;
+    };
+    const Row rows[] = {
+        {"", 0},
+        {"U-12", 4},
+        {"グラナト", 4},
+        {"ｸﾞﾗﾅﾄ", 3},
+        {"連邦 U-1", 8},
+        {"～①―×", 8},
+        {"【特殊シールド(2)】", 19},
+    };
+    for (const Row& r : rows) EXPECT_EQ(ShiftJisCodec::byteWidth(r.text), r.width) << r.text;
+}
+
+TEST(LineReader, SplitsAtCrLfAndToleratesLoneLf) {
+    struct Row {
+        const char* name;
+        std::string bytes;
+        std::vector<std::string> lines;
+        bool lastTerminated;
+    };
+    const Row rows[] = {
+        {"crlf", "a\r\nb\r\n", {"a", "b"}, true},
+        {"lone lf", "a\nb\n", {"a", "b"}, true},
+        {"unterminated last line", "a\r\nb", {"a", "b"}, false},
+        {"cut-off crlf at end", "a\r\nb\r", {"a", "b"}, false},
+        {"empty lines kept", "\r\n\r\nx\r\n", {"", "", "x"}, true},
+        {"lone cr stays in line", "a\rb\r\n", {"a\rb"}, true},
+        {"no input", "", {}, true},
+    };
+    for (const Row& r : rows) {
+        LineReader reader(r.bytes);
+        std::vector<std::string> got;
+        std::string_view line;
+        while (reader.next(line)) got.emplace_back(line);
+        EXPECT_EQ(got, r.lines) << r.name;
+        EXPECT_EQ(reader.lastLineTerminated(), r.lastTerminated) << r.name;
+        EXPECT_EQ(reader.lineNumber(), static_cast<int>(r.lines.size())) << r.name;
+    }
+}
+
+class TempDir : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = std::filesystem::temp_directory_path() /
+               ("svdb_text_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(dir_);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+    std::string path(const char* name) const { return (dir_ / name).string(); }
+    std::filesystem::path dir_;
+};
+
+using LineFiles = TempDir;
+
+TEST_F(LineFiles, WriterWritesCp932WithCrLfAndReaderReadsItBack) {
+    LineWriter writer;
+    writer.add("#VERSION 1");
+    writer.add("連邦,～①―×,");
+    EXPECT_TRUE(writer.lossless());
+    ASSERT_TRUE(writer.writeTo(path("out.txt")));
+    EXPECT_EQ(*ReadFileBytes(path("out.txt")),
+              "#VERSION 1\r\n\x98\x41\x96\x4D,\x81\x60\x87\x40\x81\x5C\x81\x7E,\r\n");
+
+    LineReader reader;
+    ASSERT_TRUE(reader.openFile(path("out.txt")));
+    std::string_view line;
+    ASSERT_TRUE(reader.next(line));
+    ASSERT_TRUE(reader.next(line));
+    EXPECT_EQ(ShiftJisCodec::decode(line), "連邦,～①―×,");
+    EXPECT_FALSE(reader.next(line));
+}
+
+TEST_F(LineFiles, FailuresAreReported) {
+    LineWriter writer;
+    writer.add("한");
+    EXPECT_FALSE(writer.lossless());
+    EXPECT_FALSE(writer.writeTo(path("missing/dir/out.txt")));
+    EXPECT_FALSE(writer.writeTo(dir_.string()));  // a folder, not a file
+
+    EXPECT_FALSE(ReadFileBytes(path("absent.txt")).has_value());
+    EXPECT_FALSE(ReadFileBytes(dir_.string()).has_value());
+    LineReader reader;
+    EXPECT_FALSE(reader.openFile(path("absent.txt")));
+    std::string_view line;
+    EXPECT_FALSE(reader.next(line));
+}
+
+}  // namespace
+}  // namespace svdb
