@@ -121,9 +121,12 @@ int SvdeckCommand::run(const std::vector<std::string>& args) {
         return kOk;
     }
     for (const Command& c : Commands()) {
-        if (c.name == args[0]) {
-            return (this->*c.run)(std::vector<std::string>(args.begin() + 1, args.end()));
+        if (c.name != args[0]) continue;
+        if (args.size() > 1 && (args[1] == "--help" || args[1] == "-h")) {
+            out_ << c.help;
+            return kOk;
         }
+        return (this->*c.run)(std::vector<std::string>(args.begin() + 1, args.end()));
     }
     return usage("unknown command '" + args[0] + "' (see svdeck --help)");
 }
