@@ -49,11 +49,8 @@ int CardListSlotOf(std::string_view faction) {
 // Assigns a field, reusing the string's buffer; most fields are empty, which
 // needs no copy at all.
 inline void Set(std::string& out, std::string_view field) {
-    if (field.empty()) {
-        out.clear();
-    } else {
-        out.assign(field.data(), field.size());
-    }
+    out.clear();
+    if (!field.empty()) out.append(field.data(), field.size());
 }
 
 // Upper case of ASCII and full-width Latin letters; everything else unchanged.
@@ -90,6 +87,10 @@ bool StoreLevel(std::uint8_t& out, std::string_view field, int column, std::stri
 }
 
 bool StoreByte(std::uint8_t& out, std::string_view field, int column, std::string& fault) {
+    if (field.size() == 1 && field[0] >= '0' && field[0] <= '9') {  // the common case
+        out = static_cast<std::uint8_t>(field[0] - '0');
+        return true;
+    }
     const std::optional<int> value = ParseByte(field);
     if (!value) {
         fault = "field " + std::to_string(column) + " is not a whole number 0..255";
@@ -228,6 +229,7 @@ LoadOutcome LoadCardListBytes(CardTable& table, std::string_view bytes) {
     table.FactionChangeCount = 0;
     std::array<int, CardTable::kSlots> rowCount{};
     std::string previousFaction;
+    int previousSlot = -1;
     std::string line;
     std::vector<std::size_t> commas;
     std::string fault;
@@ -255,7 +257,8 @@ LoadOutcome LoadCardListBytes(CardTable& table, std::string_view bytes) {
         } else {
             const std::string_view faction = fields[0];
             const bool changes = !previousFaction.empty() && previousFaction != faction;
-            const int slot = CardListSlotOf(faction);
+            // Cards of one faction stand together, so the slot rarely needs looking up.
+            const int slot = changes || previousSlot < 0 ? CardListSlotOf(faction) : previousSlot;
             if (slot < 0) {
                 fault = "unknown faction";
             } else if (rowCount[slot] >= CardTable::kRows) {
@@ -266,7 +269,8 @@ LoadOutcome LoadCardListBytes(CardTable& table, std::string_view bytes) {
                 CardRecord& record = table.at(slot, rowCount[slot]);
                 if (StoreCard(record, fields, fault)) {
                     if (changes) ++table.FactionChangeCount;
-                    previousFaction.assign(faction);
+                    if (changes || previousSlot < 0) previousFaction.assign(faction);
+                    previousSlot = slot;
                     if (record.expansion > table.MaxExpansion) {
                         table.MaxExpansion = record.expansion;
                     }
