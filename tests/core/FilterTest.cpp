@@ -15,7 +15,7 @@ namespace svdb {
 namespace {
 
 // The fields the basic criteria look at.
-struct Spec {
+struct CardFields {
     const char* number = "U-1";
     const char* rare = "Common";
     const char* gender = "";
@@ -24,7 +24,7 @@ struct Spec {
     int expansion = 0;
 };
 
-CardRecord Card(const Spec& s) {
+CardRecord Card(const CardFields& s) {
     CardRecord c;
     c.faction = "連邦";
     c.cardNumber = s.number;
@@ -61,7 +61,7 @@ TEST(PassesFilter, TypeAndCharacterCodes) {
     const struct {
         const char* name;
         FilterState state;
-        Spec card;
+        CardFields card;
         bool passes;
     } rows[] = {
         {"no restriction", State(0), {}, true},
@@ -101,7 +101,7 @@ TEST(PassesFilter, RarityAndExpansion) {
         const char* name;
         std::uint8_t rarity;
         std::uint32_t expansions;
-        Spec card;
+        CardFields card;
         bool passes;
     } rows[] = {
         {"special, common|rare ticked", 1 | 4, 0, {.rare = "Special"}, false},
