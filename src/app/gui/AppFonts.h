@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+namespace svdb {
+
+// The two Japanese fonts of the program. The windows name them by their
+// Windows family names; on a machine without those fonts the families are
+// substituted with the IPA Gothic fonts, so every label still renders in
+// Japanese.
+class AppFonts {
+  public:
+    static const QString kFixedFamily;             // "ＭＳ ゴシック": deck lists, totals
+    static const QString kProportionalFamily;      // "ＭＳ Ｐゴシック": everything else
+    static const QString kFixedSubstitute;         // "IPAGothic"
+    static const QString kProportionalSubstitute;  // "IPAPGothic"
+    static constexpr int kPointSize = 9;
+
+    // Maps the two families onto the installed substitutes. Safe to call more
+    // than once.
+    static void installSubstitutes();
+
+    static QFont fixed();
+    static QFont proportional();
+};
+
+}  // namespace svdb

@@ -1,0 +1,80 @@
+#include "app/gui/Startup.h"
+
+#include <QFileInfo>
+
+#include "app/AppPaths.h"
+#include "app/gui/CardListChooser.h"
+#include "app/gui/MainWindow.h"
+#include "catalogue/CardTable.h"
+
+namespace svdb {
+
+Startup::Startup(CardTable& table, QString appDir, Loader loader, QObject* parent)
+    : QObject(parent), table_(table), appDir_(std::move(appDir)), loader_(std::move(loader)) {}
+
+Startup::~Startup() {
+    // The window goes first: it may still refer to the chooser's results.
+    mainWindow_.reset();
+    chooser_.reset();
+}
+
+bool Startup::run() {
+    const std::string dir = appDir_.toStdString();
+    helpFilePath_ = QString::fromStdString(AppPaths::HelpFilePath(dir));
+    cardListPath_ = QString::fromStdString(AppPaths::CardListPath(dir));
+
+    if (!QFileInfo(cardListPath_).isFile() || !loadCardList(cardListPath_)) {
+        openChooser();
+        return false;
+    }
+    showMainWindow(cardListPath_);
+    return true;
+}
+
+bool Startup::loadCardList(const QString& path) {
+    const LoadOutcome outcome = loader_(table_, path.toStdString());
+    return outcome.opened;
+}
+
+void Startup::showMainWindow(const QString& path) {
+    if (!mainWindow_) {
+        mainWindow_ = std::make_unique<MainWindow>(table_);
+        mainWindow_->setHelpFilePath(helpFilePath_);
+    } else {
+        // A list chosen later replaces the catalogue the window lists.
+        mainWindow_->MakeSeq();
+        mainWindow_->Change_List();
+    }
+    mainWindow_->setStatusText(QStringLiteral("Load ") + path);
+    mainWindow_->applyNormalSize();
+    mainWindow_->centreOnScreen();
+    mainWindow_->showGraphFrame(1);
+    mainWindow_->applyDeckListHeightRule();
+    mainWindow_->show();
+    mainWindow_->raise();
+    mainWindow_->activateWindow();
+    mainWindow_->costGraphOpen = false;
+    emit mainWindowShown();
+}
+
+void Startup::openChooser() {
+    if (!chooser_) {
+        chooser_ = std::make_unique<CardListChooser>();
+        connect(chooser_.get(), &CardListChooser::cardListChosen, this, &Startup::onCardListChosen);
+        connect(chooser_.get(), &CardListChooser::dismissed, this, [this] {
+            if (!mainWindow_ || !mainWindow_->isVisible()) emit abandoned();
+        });
+    }
+    chooser_->present();
+}
+
+void Startup::onCardListChosen(const QString& path) {
+    // A file that cannot be read leaves nothing to show: ask again.
+    if (!loadCardList(path)) {
+        openChooser();
+        return;
+    }
+    showMainWindow(path);
+}
+
+}  // namespace svdb

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "catalogue/CardListLoader.h"
+
+namespace svdb {
+
+class CardListChooser;
+class CardTable;
+class MainWindow;
+
+// The program's start-up: finds the help file and the card list in the
+// program's folder, loads the catalogue and shows the main window; when the
+// card list cannot be loaded, the card list chooser opens instead and the main
+// window follows once a list has been chosen and loaded.
+class Startup : public QObject {
+    Q_OBJECT
+
+  public:
+    using Loader = std::function<LoadOutcome(CardTable&, const std::string&)>;
+
+    // appDir is the program's folder; loader reads a card list into the table.
+    Startup(CardTable& table, QString appDir, Loader loader, QObject* parent = nullptr);
+    ~Startup() override;
+
+    // Runs the start-up sequence. True when the main window was shown, false
+    // when the chooser opened instead.
+    bool run();
+
+    QString helpFilePath() const { return helpFilePath_; }
+    QString cardListPath() const { return cardListPath_; }
+    // The main window, once created; it lives as long as this object.
+    MainWindow* mainWindow() const { return mainWindow_.get(); }
+    // The chooser, once opened.
+    CardListChooser* chooser() const { return chooser_.get(); }
+
+  signals:
+    void mainWindowShown();
+    // The chooser was closed without a card list while no main window is
+    // shown: nothing is left to run.
+    void abandoned();
+
+  private:
+    bool loadCardList(const QString& path);
+    void showMainWindow(const QString& path);
+    void openChooser();
+    void onCardListChosen(const QString& path);
+
+    CardTable& table_;
+    QString appDir_;
+    Loader loader_;
+    QString helpFilePath_;
+    QString cardListPath_;
+    std::unique_ptr<MainWindow> mainWindow_;
+    std::unique_ptr<CardListChooser> chooser_;
+};
+
+}  // namespace svdb
