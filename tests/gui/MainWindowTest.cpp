@@ -383,6 +383,12 @@ TEST_F(MainWindowTest, MenuItemsCheckMarksAndShortcuts) {
         EXPECT_TRUE(window->optionItem(i)->isCheckable()) << i;
         EXPECT_FALSE(window->optionItem(i)->isChecked()) << i;
     }
+    // The function keys work while the menu is closed.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QSignalSpy chosen(window->expansionItem(9), &QAction::triggered);
+    QTest::keyClick(window.get(), Qt::Key_F11);
+    EXPECT_EQ(chosen.count(), 1);
     // The pop-up menu is not part of the bar.
     for (QAction* a : window->menuBar()->actions()) {
         EXPECT_NE(a->menu(), window->contextMenu());
