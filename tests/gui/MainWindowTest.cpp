@@ -396,7 +396,7 @@ TEST_F(MainWindowTest, MenuItemsCheckMarksAndShortcuts) {
     EXPECT_EQ(window->menuBar()->actions().size(), 6);
 }
 
-TEST_F(MainWindowTest, DesignFontsResolveToTheInstalledJapaneseFonts) {
+TEST_F(MainWindowTest, WindowsFontNamesResolveToTheInstalledJapaneseFonts) {
     EXPECT_EQ(QFontInfo(AppFonts::fixed()).family(), AppFonts::kFixedSubstitute);
     EXPECT_EQ(QFontInfo(AppFonts::proportional()).family(), AppFonts::kProportionalSubstitute);
     EXPECT_EQ(window->deckList(0)->font().family(), AppFonts::kFixedFamily);

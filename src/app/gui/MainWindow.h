@@ -33,7 +33,7 @@ class PictureBox;
 // and the tabbed deck-information, graph and search frames on the right, and
 // the menu bar.
 //
-// Every control carries its design name as objectName (members of a control
+// Every control carries its control name as objectName (members of a control
 // array are Name_index, e.g. CheckColor_3); control<T>("Name") finds any of
 // them, and the accessors below return the ones used most. Each control event
 // is wired to a handler named control plus event (CBadd1_Click(index)); the
