@@ -1056,7 +1056,27 @@ void MainWindow::Command6_Click() {}
 void MainWindow::CbViewSide_Click() {}
 void MainWindow::SideButton_Click(int) {}
 void MainWindow::Text1_Change(int) {}
+void MainWindow::ListView1_DblClick() {}
+void MainWindow::ListView1_KeyA() {}
 void MainWindow::Command3_Click() {}
+
+// ---------------------------------------------------------------------------
+// Card-information panel
+
+void MainWindow::ClearCardDetail() {}
+
+void MainWindow::ShowCardDetail(int slot, const QString& cardNumber, const QString& cardName,
+                                const QString& expansionName) {
+    lastCardDetail_ = CardDetailRequest{slot, cardNumber, cardName, expansionName};
+}
+
+DeckOptions MainWindow::deckOptions() const {
+    DeckOptions o;
+    o.shortFactionNames = optionItem(1)->isChecked();
+    o.noCopyLimit = optionItem(2)->isChecked();
+    o.collectMode = optionItem(3)->isChecked();
+    return o;
+}
 void MainWindow::Timer1_Timer() {}
 
 }  // namespace svdb

@@ -4,7 +4,10 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
+
+#include "deck/DeckOptions.h"
 
 class QAction;
 class QCheckBox;
@@ -81,6 +84,27 @@ class MainWindow : public QMainWindow {
     void SaveSettings();
     void InstallRowColouring();
     void RemoveRowColouring();
+
+    // --- Card-information panel ---
+    // Blanks the card-information panel.
+    void ClearCardDetail();
+    // Finds the card by faction slot, number, name and expansion name and
+    // shows it in the card-information panel.
+    void ShowCardDetail(int slot, const QString& cardNumber, const QString& cardName,
+                        const QString& expansionName);
+    struct CardDetailRequest {
+        int slot = -1;
+        QString cardNumber, cardName, expansionName;
+    };
+    // The arguments of the last ShowCardDetail call (for tests and later use).
+    const std::optional<CardDetailRequest>& lastCardDetail() const { return lastCardDetail_; }
+
+    // The deck options read from the option menu's check marks at this moment.
+    DeckOptions deckOptions() const;
+
+    // The control the pop-up menu was opened on: 8 card list, 4 card-information
+    // panel, 1 deck list.
+    int contextSource = 0;
 
     QString helpFilePath() const { return helpFilePath_; }
     void setHelpFilePath(const QString& path) { helpFilePath_ = path; }
@@ -174,6 +198,9 @@ class MainWindow : public QMainWindow {
     void SideButton_Click(int index);
     void Text1_Change(int index);
 
+    void ListView1_DblClick();
+    void ListView1_KeyA();
+
     void Command3_Click();
     void TabStrip1_Click();
     void Timer1_Timer();
@@ -200,6 +227,7 @@ class MainWindow : public QMainWindow {
 
     CardTable& table_;
     QString helpFilePath_;
+    std::optional<CardDetailRequest> lastCardDetail_;
     bool loaded_ = false;
 
     QFrame* FrameMenu_ = nullptr;
