@@ -2,7 +2,6 @@
 
 #include <array>
 #include <string>
-#include <vector>
 
 #include "catalogue/StringTable.h"
 #include "catalogue/ValueInRange.h"
@@ -16,18 +15,17 @@ namespace {
 
 constexpr int kFields = 53;
 using Fields = std::array<std::string_view, kFields>;
+using Commas = std::array<std::size_t, kFields>;
 
 // Splits a decoded data line into its 53 fields, each of which is followed by
-// a comma, given the offsets of the line's commas; false when the line has
-// fewer than 53 commas. Text after the 53rd comma is ignored.
-bool SplitFields(std::string_view line, const std::vector<std::size_t>& commas, Fields& fields) {
-    if (commas.size() < kFields) return false;
+// a comma, given the offsets of the line's first 53 commas. Text after the
+// 53rd comma is ignored.
+void SplitFields(std::string_view line, const Commas& commas, Fields& fields) {
     std::size_t start = 0;
     for (int k = 0; k < kFields; ++k) {
-        fields[k] = line.substr(start, commas[k] - start);
+        fields[k] = std::string_view(line.data() + start, commas[k] - start);
         start = commas[k] + 1;
     }
-    return true;
 }
 
 // Slot of a faction name as the card list writes it: the ten names of the
@@ -49,8 +47,11 @@ int CardListSlotOf(std::string_view faction) {
 // Assigns a field, reusing the string's buffer; most fields are empty, which
 // needs no copy at all.
 inline void Set(std::string& out, std::string_view field) {
-    out.clear();
-    if (!field.empty()) out.append(field.data(), field.size());
+    if (!field.empty()) {
+        out.assign(field.data(), field.size());
+    } else if (!out.empty()) {
+        out.clear();
+    }
 }
 
 // Upper case of ASCII and full-width Latin letters; everything else unchanged.
@@ -87,8 +88,14 @@ bool StoreLevel(std::uint8_t& out, std::string_view field, int column, std::stri
 }
 
 bool StoreByte(std::uint8_t& out, std::string_view field, int column, std::string& fault) {
-    if (field.size() == 1 && field[0] >= '0' && field[0] <= '9') {  // the common case
-        out = static_cast<std::uint8_t>(field[0] - '0');
+    // The common cases: one or two digits.
+    const auto digit = [](char c) { return static_cast<unsigned>(c - '0'); };
+    if (field.size() == 1 && digit(field[0]) <= 9) {
+        out = static_cast<std::uint8_t>(digit(field[0]));
+        return true;
+    }
+    if (field.size() == 2 && digit(field[0]) <= 9 && digit(field[1]) <= 9) {
+        out = static_cast<std::uint8_t>(digit(field[0]) * 10 + digit(field[1]));
         return true;
     }
     const std::optional<int> value = ParseByte(field);
@@ -231,7 +238,7 @@ LoadOutcome LoadCardListBytes(CardTable& table, std::string_view bytes) {
     std::string previousFaction;
     int previousSlot = -1;
     std::string line;
-    std::vector<std::size_t> commas;
+    Commas commas;
     std::string fault;
     Fields fields;
 
@@ -249,12 +256,12 @@ LoadOutcome LoadCardListBytes(CardTable& table, std::string_view bytes) {
         }
 
         line.clear();
-        commas.clear();
-        ShiftJisCodec::decodeSplitAppend(raw, ',', line, commas);
+        const std::size_t commaCount = ShiftJisCodec::decodeSplitAppend(raw, ',', line, commas);
         fault.clear();
-        if (!SplitFields(line, commas, fields)) {
+        if (commaCount < kFields) {
             fault = "fewer than 53 fields";
         } else {
+            SplitFields(line, commas, fields);
             const std::string_view faction = fields[0];
             const bool changes = !previousFaction.empty() && previousFaction != faction;
             // Cards of one faction stand together, so the slot rarely needs looking up.

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace svdb {
 
@@ -18,17 +19,21 @@ class ShiftJisCodec {
     // whose trail byte does not form a character (a truncated lead byte at
     // the end of the input included) is one such byte; its trail byte is
     // then decoded on its own, so an ASCII separator after it is kept.
+    //
+    // No byte below 0x40 is ever the trail byte of a character: such a byte
+    // (a comma, a tab, CR, LF) always decodes to itself.
     static std::string decode(std::string_view bytes);
 
     // The same, appending to out (whose capacity is reused).
     static void decodeAppend(std::string_view bytes, std::string& out);
 
-    // Decodes like decodeAppend and, in the same pass, appends to
-    // separatorOffsets the offset in out of every separator character decoded.
-    // The separator must be an ASCII character; a Shift_JIS trail byte that
-    // happens to equal it is part of its character and does not count.
-    static void decodeSplitAppend(std::string_view bytes, char separator, std::string& out,
-                                  std::vector<std::size_t>& separatorOffsets);
+    // Decodes like decodeAppend and, in the same pass, notes the offset in out
+    // of each separator character decoded, as far as separatorOffsets has
+    // room; returns how many separators were decoded in all. The separator
+    // must be an ASCII character; a Shift_JIS trail byte that happens to equal
+    // it is part of its character and does not count.
+    static std::size_t decodeSplitAppend(std::string_view bytes, char separator, std::string& out,
+                                         std::span<std::size_t> separatorOffsets);
 
     // Encodes UTF-8 text. A character with no CP932 form becomes "?"; lossless,
     // when given, tells whether every character had one. Malformed UTF-8

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -245,6 +246,72 @@ TEST(LoadCardList, ColumnsAreStoredWithTheirConversions) {
     EXPECT_FALSE(plain.front.vulture);
     EXPECT_EQ(plain.transformed.name, "テスト機 ");
     EXPECT_FALSE(plain.hasTransformedFace());
+}
+
+TEST(LoadCardList, WholeNumberColumns) {
+    struct Row {
+        const char* name;
+        std::string value;
+        std::optional<int> stored;  // nothing: the line is a fault
+    };
+    const Row rows[] = {
+        {"one digit", "7", 7},
+        {"two digits", "17", 17},
+        {"leading zero", "07", 7},
+        {"three digits", "255", 255},
+        {"above 255", "256", std::nullopt},
+        {"digit and letter", "1a", std::nullopt},
+        {"letter and digit", "a1", std::nullopt},
+        {"sign", "+1", std::nullopt},
+        {"blank after", "1 ", std::nullopt},
+        {"full-width digits", "１２", std::nullopt},
+        {"empty", "", std::nullopt},
+    };
+    for (const Row& r : rows) {
+        for (const int column : {5, 6, 53}) {
+            CardTable table;
+            const LoadOutcome outcome = LoadCardListBytes(table, Line({{column, r.value}}));
+            EXPECT_EQ(outcome.cardsLoaded, r.stored ? 1 : 0) << r.name << " " << column;
+            if (!r.stored) continue;
+            const CardRecord& card = table.at(0, 0);
+            const int stored = column == 5   ? card.nationCost
+                               : column == 6 ? card.allCost
+                                             : card.expansion;
+            EXPECT_EQ(stored, *r.stored) << r.name << " " << column;
+        }
+    }
+}
+
+// Loading into a table that a previous load filled leaves the same table as
+// loading into a fresh one, emptied fields and shorter texts included.
+TEST(LoadCardList, ReloadOverwritesEveryField) {
+    const std::string full = Line({{2, "U-99"},
+                                   {9, "PS装甲"},
+                                   {15, "タイヤ(2)"},
+                                   {31, "長い本文です"},
+                                   {33, "3"},
+                                   {36, "（変形）"},
+                                   {38, "4"},
+                                   {50, "M"},
+                                   {51, "ad"}});
+    const std::string plain = Line({{31, "短"}});
+    CardTable reused;
+    LoadCardListBytes(reused, full + full);
+    LoadCardListBytes(reused, plain);
+    CardTable fresh;
+    LoadCardListBytes(fresh, plain);
+    const CardRecord& a = reused.at(0, 0);
+    const CardRecord& b = fresh.at(0, 0);
+    EXPECT_EQ(a.cardNumber, b.cardNumber);
+    EXPECT_EQ(a.front.psArmor, b.front.psArmor);
+    EXPECT_EQ(a.front.tire, b.front.tire);
+    EXPECT_EQ(a.front.text, "短");
+    EXPECT_EQ(a.front.power, b.front.power);
+    EXPECT_EQ(a.transformed.name, "テスト機 ");
+    EXPECT_EQ(a.transformed.power, b.transformed.power);
+    EXPECT_EQ(a.charGender, b.charGender);
+    EXPECT_EQ(a.charAge, b.charAge);
+    EXPECT_FALSE(reused.at(0, 1).occupied());
 }
 
 TEST(LoadCardList, SlotsFactionChangesAndMaxExpansion) {

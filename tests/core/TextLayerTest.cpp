@@ -59,11 +59,50 @@ TEST(ShiftJisCodec, UndecodableBytesBecomeReplacementCharacter) {
 
 TEST(ShiftJisCodec, DecodeSplitNotesSeparatorsOnlyOutsideCharacters) {
     std::string out = "x";
-    std::vector<std::size_t> commas;
+    std::vector<std::size_t> commas(3);
     // 0x83 0x2C is not a character: the lead byte becomes U+FFFD, the comma stays.
-    ShiftJisCodec::decodeSplitAppend("\x83\x5C,a,\x83,", ',', out, commas);
+    EXPECT_EQ(ShiftJisCodec::decodeSplitAppend("\x83\x5C,a,\x83,", ',', out, commas), 3u);
     EXPECT_EQ(out, "xソ,a," + kFffd + ",");
     EXPECT_EQ(commas, (std::vector<std::size_t>{4, 6, 10}));
+}
+
+// A separator below 0x40 after any lead byte stays a separator: the lead byte
+// alone becomes U+FFFD and the separator is counted.
+TEST(ShiftJisCodec, LeadByteNeverSwallowsALowSeparator) {
+    for (const char separator : {',', '\t', ';', '\r'}) {
+        for (int lead = 0x81; lead <= 0xFC; ++lead) {
+            if (lead >= 0xA0 && lead <= 0xDF) continue;  // single-byte range
+            const std::string bytes = {static_cast<char>(lead), separator, 'a'};
+            std::string out;
+            std::vector<std::size_t> offsets(1);
+            ASSERT_EQ(ShiftJisCodec::decodeSplitAppend(bytes, separator, out, offsets), 1u) << lead;
+            EXPECT_EQ(out, kFffd + separator + "a") << lead;
+            EXPECT_EQ(offsets[0], 3u) << lead;
+        }
+    }
+}
+
+TEST(ShiftJisCodec, DecodeSplitCountsSeparatorsBeyondItsRoom) {
+    struct Row {
+        const char* name;
+        std::size_t room;
+        std::size_t count;
+        std::vector<std::size_t> noted;
+    };
+    const Row rows[] = {
+        {"no room", 0, 4, {}},
+        {"room for some", 2, 4, {0, 1}},
+        {"room for all", 4, 4, {0, 1, 5, 7}},
+        {"room to spare", 6, 4, {0, 1, 5, 7, 0, 0}},
+    };
+    for (const Row& r : rows) {
+        std::string out;
+        std::vector<std::size_t> offsets(r.room, 0);
+        EXPECT_EQ(ShiftJisCodec::decodeSplitAppend(",,\x83\x5C,x,", ',', out, offsets), r.count)
+            << r.name;
+        EXPECT_EQ(offsets, r.noted) << r.name;
+        EXPECT_EQ(out, ",,ソ,x,") << r.name;
+    }
 }
 
 TEST(ShiftJisCodec, CharactersWithoutFormBecomeQuestionMarks) {
