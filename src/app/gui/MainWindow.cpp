@@ -33,6 +33,10 @@
 #include "app/gui/PictureBox.h"
 #include "catalogue/CardTable.h"
 #include "deck/gui/DeckListModel.h"
+#include "search/FilterCaptions.h"
+#include "search/FilterPanel.h"
+#include "search/SearchTexts.h"
+#include "search/gui/CardListController.h"
 #include "search/gui/CardListModel.h"
 
 namespace svdb {
@@ -201,6 +205,21 @@ MainWindow::MainWindow(CardTable& table, QWidget* parent) : QMainWindow(parent),
         named(new QTableView(central), QStringLiteral("ListView1"), u8("左クリックで情報表示"));
     cardListModel_ = new CardListModel(this);
     ListView1_->setModel(cardListModel_);
+    cardListController_ = new CardListController(ListView1_, cardListModel_, this);
+    connect(cardListController_, &CardListController::clearDetailRequested, this,
+            [this] { ClearCardDetail(); });
+    connect(cardListController_, &CardListController::showDetailRequested, this,
+            &MainWindow::ShowCardDetail);
+    connect(cardListController_, &CardListController::rowDoubleClicked, this,
+            [this] { ListView1_DblClick(); });
+    connect(cardListController_, &CardListController::keyAPressed, this,
+            [this] { ListView1_KeyA(); });
+    connect(cardListController_, &CardListController::contextMenuRequested, this,
+            [this](const QPoint& at) {
+                ToClipboard_[1]->setEnabled(false);
+                contextSource = 8;
+                contextmenu_->popup(at);
+            });
     ListView1_->setFixedWidth(twipsToPixels(CardListModel::kListTwips));
     left->addWidget(ListView1_, 1);
     left->addWidget(buildCardInfoFrame());
@@ -236,6 +255,10 @@ MainWindow::MainWindow(CardTable& table, QWidget* parent) : QMainWindow(parent),
 
     Form_Initialize();
     Form_Load();
+    // Typing a value refills the list as picking one does.
+    for (int i = 0; i < 2; ++i) {
+        connect(ComboNum_[i], &QComboBox::editTextChanged, this, [this, i] { ComboNum_Click(i); });
+    }
     Timer1_->start();
 }
 
@@ -988,9 +1011,58 @@ void MainWindow::setStatusText(const QString& text) {
 // ---------------------------------------------------------------------------
 // Public operations and hooks, completed by the search and deck parts.
 
-void MainWindow::MakeSeq() {}
+namespace {
 
-void MainWindow::Change_List() {}
+// A check box's value as the filter panel counts it: ticked, unticked or greyed.
+int tickValue(const QCheckBox* box) {
+    switch (box->checkState()) {
+        case Qt::Checked:
+            return kTicked;
+        case Qt::PartiallyChecked:
+            return kGreyed;
+        default:
+            return kUnticked;
+    }
+}
+
+}  // namespace
+
+void MainWindow::MakeSeq() {
+    FilterPanel panel;
+    for (std::size_t i = 0; i < CheckColor_.size(); ++i) {
+        panel.checkColor[i] = tickValue(CheckColor_[i]);
+    }
+    for (std::size_t i = 0; i < CBkind_.size(); ++i) panel.cbKind[i] = tickValue(CBkind_[i]);
+    for (std::size_t i = 0; i < CheckRare_.size(); ++i) {
+        panel.checkRare[i] = tickValue(CheckRare_[i]);
+    }
+    for (const AbilityBox& a : AbilityBoxes()) {
+        const auto* box = control<QCheckBox>(
+            QString::fromUtf8(a.objectName.data(), static_cast<qsizetype>(a.objectName.size())));
+        if (box && tickValue(box) == kTicked) panel.abilityTicks |= a.bit;
+    }
+    panel.frame5Enabled = control<QWidget>(QStringLiteral("Frame5"))->isEnabled();
+    for (std::size_t i = 0; i < ToolbarChar_.size(); ++i) {
+        panel.toolbarChar[i] = ToolbarChar_[i]->isChecked();
+    }
+    panel.toolbarEnabled = ToolbarCharFrame_->isEnabled();
+    svdb::MakeSeq(panel, filterState);
+}
+
+void MainWindow::Change_List() {
+    SearchTexts texts;
+    texts.searchItem = ComboSyugo_->currentText().toStdString();
+    texts.minimum = ComboNum_[0]->currentText().toStdString();
+    texts.maximum = ComboNum_[1]->currentText().toStdString();
+    texts.findTerm = ComboFind_->currentText().toStdString();
+    texts.findName = tickValue(control<QCheckBox>(QStringLiteral("CheckFindName"))) == kTicked;
+    texts.findText = tickValue(control<QCheckBox>(QStringLiteral("CheckFindText"))) == kTicked;
+    texts.findFlavor = tickValue(control<QCheckBox>(QStringLiteral("CheckFindFlavor"))) == kTicked;
+    const int listed = cardListController_->refill(table_, filterState, texts);
+    groupStart = cardListController_->groupStart();
+    LBtotalLeft_->setText(QString::number(listed));
+    updateAddButtons();
+}
 
 bool MainWindow::AddSide(std::int16_t& /*copies*/, int /*toList*/, int /*fromList*/) {
     return false;
@@ -1001,13 +1073,18 @@ void MainWindow::ResetDeckStats() {}
 void MainWindow::LoadSettings() {
     // Until the settings file is read, the whole catalogue is listed.
     CheckColor_[0]->setChecked(true);
+    CheckColor_Click(0);
 }
 
 void MainWindow::SaveSettings() {}
 
-void MainWindow::InstallRowColouring() {}
+void MainWindow::InstallRowColouring() {
+    cardListModel_->setRowColouring(true);
+}
 
-void MainWindow::RemoveRowColouring() {}
+void MainWindow::RemoveRowColouring() {
+    cardListModel_->setRowColouring(false);
+}
 
 // ---------------------------------------------------------------------------
 // Event handlers
@@ -1031,22 +1108,59 @@ void MainWindow::SaveHTML_Click() {}
 void MainWindow::SaveXML_Click() {}
 void MainWindow::costgraph_Click() {}
 void MainWindow::TestDraw_Click() {}
-void MainWindow::ExpansionSub_Click(int) {}
+void MainWindow::ExpansionSub_Click(int index) {
+    const std::uint32_t bits = ExpansionMenuItems()[static_cast<std::size_t>(index)].bits;
+    filterState.expansionMask ^= bits;
+    // The check mark shows whether the item's bits are on.
+    ExpansionSub_[static_cast<std::size_t>(index)]->setChecked((filterState.expansionMask & bits) ==
+                                                               bits);
+    Change_List();
+}
 void MainWindow::OptionSub_Click(int) {}
 void MainWindow::AboutSub_Click(int) {}
 void MainWindow::ToClipboard_Click(int) {}
 void MainWindow::ContextOutput2File_Click() {}
-void MainWindow::CheckColor_Click(int) {}
-void MainWindow::CBkind_Click(int) {}
-void MainWindow::CheckRare_Click(int) {}
-void MainWindow::Ability_Click(QCheckBox*) {}
-void MainWindow::ToolbarChar_ButtonClick(int) {}
+void MainWindow::CheckColor_Click(int) {
+    MakeSeq();
+    Change_List();
+}
+void MainWindow::CBkind_Click(int) {
+    MakeSeq();
+    Change_List();
+}
+void MainWindow::CheckRare_Click(int) {
+    MakeSeq();
+    Change_List();
+}
+void MainWindow::Ability_Click(QCheckBox*) {
+    MakeSeq();
+    Change_List();
+}
+void MainWindow::ToolbarChar_ButtonClick(int) {
+    MakeSeq();
+    Change_List();
+}
 void MainWindow::CBmenu_Click() {}
-void MainWindow::CheckFind_Click() {}
-void MainWindow::ComboFind_Click() {}
-void MainWindow::ComboFind_Enter() {}
-void MainWindow::ComboSyugo_Click() {}
-void MainWindow::ComboNum_Click(int) {}
+void MainWindow::CheckFind_Click() {
+    MakeSeq();
+    Change_List();
+}
+void MainWindow::ComboFind_Click() {
+    MakeSeq();
+    Change_List();
+}
+void MainWindow::ComboFind_Enter() {
+    MakeSeq();
+    Change_List();
+}
+void MainWindow::ComboSyugo_Click() {
+    MakeSeq();
+    Change_List();
+}
+void MainWindow::ComboNum_Click(int) {
+    MakeSeq();
+    Change_List();
+}
 void MainWindow::CommandClear_Click(int) {}
 void MainWindow::CBadd1_Click(int) {}
 void MainWindow::CBadd3_Click(int) {}

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "deck/DeckOptions.h"
+#include "search/FilterState.h"
 
 class QAction;
 class QCheckBox;
@@ -26,6 +27,7 @@ class QToolButton;
 
 namespace svdb {
 
+class CardListController;
 class CardListModel;
 class CardTable;
 class DeckListModel;
@@ -113,6 +115,9 @@ class MainWindow : public QMainWindow {
     bool costGraphOpen = false;
     // Faction group table of the card list, indices 0..FactionChangeCount.
     std::vector<std::int16_t> groupStart;
+    // The filter masks: MakeSeq writes all but expansionMask, which the
+    // expansion menu switches.
+    FilterState filterState;
 
     // --- Controls ---
     template <class T = QWidget>
@@ -122,6 +127,7 @@ class MainWindow : public QMainWindow {
 
     QTableView* cardList() const { return ListView1_; }
     CardListModel* cardListModel() const { return cardListModel_; }
+    CardListController* cardListController() const { return cardListController_; }
     QTableView* deckList(int index) const { return ListDeck_.at(index); }
     DeckListModel* deckListModel(int index) const { return deckListModels_.at(index); }
     QLineEdit* deckTotal(int index) const { return Text1_.at(index); }
@@ -242,6 +248,7 @@ class MainWindow : public QMainWindow {
 
     QTableView* ListView1_ = nullptr;
     CardListModel* cardListModel_ = nullptr;
+    CardListController* cardListController_ = nullptr;
     std::array<QTableView*, 2> ListDeck_{};
     std::array<DeckListModel*, 2> deckListModels_{};
     std::array<QLineEdit*, 2> Text1_{};
