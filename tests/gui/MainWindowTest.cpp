@@ -88,7 +88,7 @@ const NamedControl kControls[] = {
     {"CBdel3_0", "<<", "１行削除"},
     {"CBdel3_1", "<<SIDE", "サイドボードから１行削除"},
     {"Command6", "全削除", "右のリストを全て削除します"},
-    {"CbViewSide", "サイドボードを見る", "サイドボード表示切り替え"},
+    {"CbViewSide", "サイドボードを隠す", "サイドボード表示切り替え"},
     {"SideButton_0", "", "メインデッキへ"},
     {"SideButton_1", "", "サイドボードへ"},
     {"LBTotal_0", "Total", ""},

@@ -32,12 +32,14 @@
 #include "app/gui/AppFonts.h"
 #include "app/gui/PictureBox.h"
 #include "catalogue/CardTable.h"
+#include "deck/gui/DeckEditor.h"
 #include "deck/gui/DeckListModel.h"
 #include "search/FilterCaptions.h"
 #include "search/FilterPanel.h"
 #include "search/SearchTexts.h"
 #include "search/gui/CardListController.h"
 #include "search/gui/CardListModel.h"
+#include "stats/gui/DeckStatsPanel.h"
 
 namespace svdb {
 
@@ -253,6 +255,7 @@ MainWindow::MainWindow(CardTable& table, QWidget* parent) : QMainWindow(parent),
     Timer1_->setProperty("tag", QStringLiteral("1"));
     connect(Timer1_, &QTimer::timeout, this, [this] { Timer1_Timer(); });
 
+    setUpDeckEditing();
     Form_Initialize();
     Form_Load();
     // Typing a value refills the list as picking one does.
@@ -262,7 +265,11 @@ MainWindow::MainWindow(CardTable& table, QWidget* parent) : QMainWindow(parent),
     Timer1_->start();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // They observe the deck model, which is gone before the window's children.
+    delete deckEditor_;
+    delete deckStatsPanel_;
+}
 
 QWidget* MainWindow::buildFilterPanel() {
     FrameMenu_ = named(new QFrame(this), QStringLiteral("FrameMenu"));
@@ -1064,11 +1071,23 @@ void MainWindow::Change_List() {
     updateAddButtons();
 }
 
-bool MainWindow::AddSide(std::int16_t& /*copies*/, int /*toList*/, int /*fromList*/) {
-    return false;
+bool MainWindow::AddSide(std::int16_t& copies, int toList, int fromList) {
+    return deckEditor_->AddSide(copies, toList, fromList);
 }
 
-void MainWindow::ResetDeckStats() {}
+void MainWindow::ResetDeckStats() {
+    // The deck model zeroes its statistics whenever both lists are emptied or
+    // replaced; the panel shows them as they are (all zero at start-up).
+    deckStatsPanel_->ShowAll();
+}
+
+void MainWindow::setUpDeckEditing() {
+    deckStatsPanel_ = new DeckStatsPanel(deckModel_, *this, this);
+    deckEditor_ = new DeckEditor(
+        *this, deckModel_, [this] { deckStatsPanel_->DrawTypeBars(); }, this);
+}
+
+void MainWindow::ShowOpeningChance(int) {}
 
 void MainWindow::LoadSettings() {
     // Until the settings file is read, the whole catalogue is listed.
@@ -1162,16 +1181,36 @@ void MainWindow::ComboNum_Click(int) {
     Change_List();
 }
 void MainWindow::CommandClear_Click(int) {}
-void MainWindow::CBadd1_Click(int) {}
-void MainWindow::CBadd3_Click(int) {}
-void MainWindow::CBdel1_Click(int) {}
-void MainWindow::CBdel3_Click(int) {}
-void MainWindow::Command6_Click() {}
-void MainWindow::CbViewSide_Click() {}
-void MainWindow::SideButton_Click(int) {}
-void MainWindow::Text1_Change(int) {}
-void MainWindow::ListView1_DblClick() {}
-void MainWindow::ListView1_KeyA() {}
+void MainWindow::CBadd1_Click(int index) {
+    deckEditor_->AddButton(1, index);
+}
+void MainWindow::CBadd3_Click(int index) {
+    deckEditor_->AddButton(3, index);
+}
+void MainWindow::CBdel1_Click(int index) {
+    deckEditor_->RemoveOneCopy(index);
+}
+void MainWindow::CBdel3_Click(int index) {
+    deckEditor_->RemoveEntry(index);
+}
+void MainWindow::Command6_Click() {
+    deckEditor_->ClearDecksAfterAsking();
+}
+void MainWindow::CbViewSide_Click() {
+    deckEditor_->ToggleSideDeckView();
+}
+void MainWindow::SideButton_Click(int index) {
+    deckEditor_->MoveOneCopy(index);
+}
+void MainWindow::Text1_Change(int index) {
+    DeckStatsPanel::ColourTotalBox(*Text1_[static_cast<std::size_t>(index)]);
+}
+void MainWindow::ListView1_DblClick() {
+    deckEditor_->AddByDoubleClick();
+}
+void MainWindow::ListView1_KeyA() {
+    deckEditor_->AddByKey();
+}
 void MainWindow::Command3_Click() {}
 
 // ---------------------------------------------------------------------------

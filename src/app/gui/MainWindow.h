@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "deck/DeckModel.h"
 #include "deck/DeckOptions.h"
 #include "search/FilterState.h"
 
@@ -30,7 +31,9 @@ namespace svdb {
 class CardListController;
 class CardListModel;
 class CardTable;
+class DeckEditor;
 class DeckListModel;
+class DeckStatsPanel;
 class PictureBox;
 
 // The main window (Form1): the filter panel across the top, the card list with
@@ -103,6 +106,16 @@ class MainWindow : public QMainWindow {
 
     // The deck options read from the option menu's check marks at this moment.
     DeckOptions deckOptions() const;
+
+    // --- Deck editing and statistics ---
+    // The two deck lists over the catalogue, with their totals and statistics.
+    DeckModel& deckModel() { return deckModel_; }
+    const DeckModel& deckModel() const { return deckModel_; }
+    DeckEditor* deckEditor() const { return deckEditor_; }
+    DeckStatsPanel* deckStatsPanel() const { return deckStatsPanel_; }
+    // Shows the chance of drawing the selected entry of list index among the
+    // first six cards (double-click on a deck list).
+    void ShowOpeningChance(int index);
 
     // The control the pop-up menu was opened on: 8 card list, 4 card-information
     // panel, 1 deck list.
@@ -230,8 +243,12 @@ class MainWindow : public QMainWindow {
     void setUpListColumns();
     void fillChoiceLists();
     void updateAddButtons();
+    void setUpDeckEditing();
 
     CardTable& table_;
+    DeckModel deckModel_{table_};
+    DeckEditor* deckEditor_ = nullptr;
+    DeckStatsPanel* deckStatsPanel_ = nullptr;
     QString helpFilePath_;
     std::optional<CardDetailRequest> lastCardDetail_;
     bool loaded_ = false;
