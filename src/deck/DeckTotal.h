@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "deck/DeckEntry.h"
-#include "stats/FactionColours.h"
+#include "catalogue/FactionColours.h"
 
 namespace svdb {
 

@@ -7,7 +7,7 @@
 
 #include "catalogue/CardTable.h"
 #include "catalogue/CardType.h"
-#include "stats/FactionColours.h"
+#include "catalogue/FactionColours.h"
 
 namespace svdb {
 

@@ -5,7 +5,7 @@
 
 #include "catalogue/CardType.h"
 #include "deck/DeckEntry.h"
-#include "stats/FactionColours.h"
+#include "catalogue/FactionColours.h"
 
 namespace svdb {
 

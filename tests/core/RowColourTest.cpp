@@ -8,7 +8,7 @@ namespace {
 TEST(FactionRowColour, LongAndShortNames) {
     const struct {
         const char* faction;
-        RowRgb rgb;
+        Rgb rgb;
     } rows[] = {
         {"連邦", {0xCC, 0xFF, 0xFF}},       {"ジオン", {0x99, 0xCC, 0x99}},
         {"ティタ", {0xCC, 0xCC, 0xCC}},     {"ザンスカール", {0xCC, 0xCC, 0xCC}},

@@ -18,7 +18,7 @@ std::string rowText(const QAbstractItemModel& m, int r) {
 }
 
 std::string entryText(const DeckEntry& e) {
-    const RowRgb c = FactionRowColour(e.faction);
+    const Rgb c = FactionRowColour(e.faction);
     return e.faction + '|' + e.cardNumber + '|' + e.cardName + '|' + std::to_string(e.copies) +
            '|' + QColor(c.r, c.g, c.b).name().toStdString();
 }

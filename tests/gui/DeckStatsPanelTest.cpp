@@ -5,7 +5,7 @@
 
 #include "DeckWindowFixture.h"
 #include "app/gui/PictureBox.h"
-#include "stats/FactionColours.h"
+#include "catalogue/FactionColours.h"
 
 namespace svdb::testing {
 namespace {

@@ -74,7 +74,7 @@ QVariant DeckListModel::data(const QModelIndex& index, int role) const {
             }
         case Qt::BackgroundRole: {
             if (dropTarget) return QApplication::palette().color(QPalette::Highlight);
-            const RowRgb c = FactionRowColour(e.faction);
+            const Rgb c = FactionRowColour(e.faction);
             return QColor(c.r, c.g, c.b);
         }
         case Qt::ForegroundRole:

@@ -133,7 +133,7 @@ QVariant CardListModel::data(const QModelIndex& index, int role) const {
             return QString::fromStdString(ColumnText(r, index.column()));
         case Qt::BackgroundRole: {
             if (!rowColouring_) return {};
-            const RowRgb c = FactionRowColour(r.faction);
+            const Rgb c = FactionRowColour(r.faction);
             return QBrush(QColor(c.r, c.g, c.b));
         }
         default:

@@ -1,4 +1,4 @@
-#include "stats/FactionColours.h"
+#include "catalogue/FactionColours.h"
 
 namespace svdb {
 

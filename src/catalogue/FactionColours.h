@@ -14,7 +14,8 @@ struct Rgb {
     friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
-// Colours of the faction slots 0..6, used by the faction bar and the type bars.
+// Colours of the faction slots 0..6: the list rows, the faction bar and the
+// type bars paint a faction in its slot's colour.
 const std::array<Rgb, 7>& FactionColours();
 
 // The colour of slot 0..6; any other slot gives black.
