@@ -1,10 +1,13 @@
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <string>
 
 #include "CatalogueGenerator.h"
 #include "catalogue/CardListLoader.h"
+#include "text/FileBytes.h"
 #include "text/ShiftJisCodec.h"
 
 namespace {
@@ -58,5 +61,43 @@ void BM_LoadCardListBytesFreshTable(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LoadCardListBytesFreshTable)->Unit(benchmark::kMillisecond);
+
+// The generated list written once to a file, for the cases that start from
+// the file as the program does.
+const std::string& GeneratedListPath() {
+    static const std::string path = [] {
+        const std::string p =
+            (std::filesystem::temp_directory_path() / "svdb_bench_SVANLIST.csv").string();
+        svdb::WriteFileBytes(p, GeneratedList());
+        return p;
+    }();
+    return path;
+}
+
+// Reading the card list file and decoding it, nothing else.
+void BM_DecodeFile(benchmark::State& state) {
+    const std::string& path = GeneratedListPath();
+    std::string text;
+    for (auto _ : state) {
+        const std::optional<std::string> bytes = svdb::ReadFileBytes(path);
+        text.clear();
+        svdb::ShiftJisCodec::decodeAppend(*bytes, text);
+        benchmark::DoNotOptimize(text.data());
+    }
+}
+BENCHMARK(BM_DecodeFile)->Unit(benchmark::kMillisecond);
+
+// LoadCardList as the program calls it: from the file's path.
+void BM_LoadCardListFile(benchmark::State& state) {
+    const std::string& path = GeneratedListPath();
+    svdb::CardTable table;
+    int cards = 0;
+    for (auto _ : state) {
+        cards = svdb::LoadCardList(table, path).cardsLoaded;
+        benchmark::DoNotOptimize(cards);
+    }
+    state.counters["cards"] = cards;
+}
+BENCHMARK(BM_LoadCardListFile)->Unit(benchmark::kMillisecond);
 
 }  // namespace
