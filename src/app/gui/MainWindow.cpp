@@ -31,6 +31,7 @@
 
 #include "app/gui/AppFonts.h"
 #include "app/gui/PictureBox.h"
+#include "app/gui/QtText.h"
 #include "catalogue/CardTable.h"
 #include "deck/gui/DeckEditor.h"
 #include "deck/gui/DeckListModel.h"
@@ -56,10 +57,6 @@ constexpr int kDeckButtonWidth = 48;
 // Twips to pixels, to the nearest pixel.
 int twipsToPixels(int twips) {
     return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
-}
-
-QString u8(const char* text) {
-    return QString::fromUtf8(text);
 }
 
 QString indexed(const char* name, int index) {
@@ -1045,7 +1042,7 @@ void MainWindow::MakeSeq() {
     }
     for (const AbilityBox& a : AbilityBoxes()) {
         const auto* box = control<QCheckBox>(
-            QString::fromUtf8(a.objectName.data(), static_cast<qsizetype>(a.objectName.size())));
+            toQString(a.objectName));
         if (box && tickValue(box) == kTicked) panel.abilityTicks |= a.bit;
     }
     panel.frame5Enabled = control<QWidget>(QStringLiteral("Frame5"))->isEnabled();

@@ -14,6 +14,7 @@
 
 #include "app/gui/MainWindow.h"
 #include "app/gui/MessageBoxes.h"
+#include "app/gui/QtText.h"
 #include "catalogue/CardTable.h"
 #include "catalogue/ExpansionNames.h"
 #include "deck/DeckModel.h"
@@ -22,10 +23,6 @@
 namespace svdb {
 
 namespace {
-
-QString u8(const char* text) {
-    return QString::fromUtf8(text);
-}
 
 const char* const kShowSide = "サイドボードを見る";
 const char* const kHideSide = "サイドボードを隠す";
@@ -224,7 +221,7 @@ void DeckEditor::ShowSelectedCard(int list) {
     const std::string_view expansion = ExpansionNameOf(deck_.table().at(slot, *row).expansion);
     window_.ShowCardDetail(
         slot, QString::fromStdString(e.cardNumber), QString::fromStdString(name),
-        QString::fromUtf8(expansion.data(), static_cast<qsizetype>(expansion.size())));
+        toQString(expansion));
 }
 
 void DeckEditor::DropOn(int list) {
