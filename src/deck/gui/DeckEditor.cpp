@@ -54,6 +54,8 @@ DeckEditor::DeckEditor(MainWindow& window, DeckModel& deck, std::function<void()
         m->setDeck(&deck_, i);
         v->installEventFilter(this);
         v->viewport()->installEventFilter(this);
+        watchedViews_[i] = v;
+        watchedViewports_[i] = v->viewport();
         connect(v->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                 [this, i] { viewSelectionChanged(i); });
         connect(m, &DeckListModel::selectedRowChanged, this,
@@ -306,8 +308,8 @@ bool DeckEditor::eventFilter(QObject* watched, QEvent* event) {
     int list = -1;
     bool onViewport = false;
     for (int i = 0; i < 2; ++i) {
-        if (watched == view(i)) list = i;
-        if (watched == view(i)->viewport()) {
+        if (watched == watchedViews_[i]) list = i;
+        if (watched == watchedViewports_[i]) {
             list = i;
             onViewport = true;
         }

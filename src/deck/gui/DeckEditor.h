@@ -102,6 +102,11 @@ class DeckEditor : public QObject {
 
     MainWindow& window_;
     DeckModel& deck_;
+    // The two lists and their viewports, kept from the start: events may
+    // still arrive while a list is being destroyed, when it can no longer be
+    // asked for its viewport.
+    std::array<QObject*, 2> watchedViews_{};
+    std::array<QObject*, 2> watchedViewports_{};
     std::function<void()> redrawTypeBars_;
     bool syncingSelection_ = false;
 

@@ -13,7 +13,7 @@
 namespace svdb {
 
 CardListController::CardListController(QTableView* view, CardListModel* model, QObject* parent)
-    : QObject(parent), view_(view), model_(model) {
+    : QObject(parent), view_(view), viewport_(view->viewport()), model_(model) {
     QHeaderView* header = view_->horizontalHeader();
     header->setSectionsClickable(true);
     header->setSortIndicatorShown(true);
@@ -25,7 +25,7 @@ CardListController::CardListController(QTableView* view, CardListModel* model, Q
             [this](int section) { columnClicked(section + 1); });
 
     view_->installEventFilter(this);
-    view_->viewport()->installEventFilter(this);
+    viewport_->installEventFilter(this);
 }
 
 int CardListController::refill(const CardTable& table, const FilterState& state,
@@ -110,7 +110,7 @@ bool CardListController::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::KeyRelease) navMode_ = kNavNone;
         return false;
     }
-    if (watched != view_->viewport()) return false;
+    if (watched != viewport_) return false;
     switch (event->type()) {
         case QEvent::MouseButtonPress: {
             auto* mouse = static_cast<QMouseEvent*>(event);

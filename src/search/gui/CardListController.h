@@ -72,6 +72,9 @@ class CardListController : public QObject {
     void updateSortIndicator();
 
     QTableView* view_;
+    // Kept from the start: events may still arrive while the view is being
+    // destroyed, when it can no longer be asked for its viewport.
+    QWidget* viewport_;
     CardListModel* model_;
     FilterWalkResult walk_;  // groups of the last refill; its rows are the model's old ones
     int navMode_ = 0;
