@@ -51,14 +51,7 @@ class Tables {
                 char in[3];
                 const std::size_t n = utf8Of(cp, in);
                 char out[8];
-                char* inPtr = in;
-                char* outPtr = out;
-                std::size_t inLeft = n;
-                std::size_t outLeft = sizeof out;
-                iconv(toCp932, nullptr, nullptr, nullptr, nullptr);
-                const std::size_t r = iconv(toCp932, &inPtr, &inLeft, &outPtr, &outLeft);
-                const std::size_t produced = sizeof out - outLeft;
-                if (r == static_cast<std::size_t>(-1) || inLeft != 0) continue;
+                const std::size_t produced = convertWhole(toCp932, in, n, out, sizeof out);
                 if (produced == 1) {
                     encode_[cp] = static_cast<std::uint8_t>(out[0]);
                 } else if (produced == 2) {
@@ -85,20 +78,27 @@ class Tables {
     std::uint16_t encoded(std::uint32_t cp) const { return cp < 0x10000 ? encode_[cp] : 0; }
 
   private:
-    static Utf8Char convertOne(iconv_t cd, const char* bytes, std::size_t n) {
-        Utf8Char result;
-        char in[2] = {bytes[0], n > 1 ? bytes[1] : '\0'};
-        char out[8];
+    // Converts all n input bytes from a fresh conversion state; the number
+    // of bytes produced, or 0 when the input does not convert whole.
+    static std::size_t convertWhole(iconv_t cd, const char* bytes, std::size_t n, char* out,
+                                    std::size_t outSize) {
+        char in[4] = {};
+        for (std::size_t i = 0; i < n && i < sizeof in; ++i) in[i] = bytes[i];
         char* inPtr = in;
         char* outPtr = out;
         std::size_t inLeft = n;
-        std::size_t outLeft = sizeof out;
+        std::size_t outLeft = outSize;
         iconv(cd, nullptr, nullptr, nullptr, nullptr);
         const std::size_t r = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-        const std::size_t produced = sizeof out - outLeft;
-        if (r == static_cast<std::size_t>(-1) || inLeft != 0 || produced == 0 || produced > 3) {
-            return result;
-        }
+        if (r == static_cast<std::size_t>(-1) || inLeft != 0) return 0;
+        return outSize - outLeft;
+    }
+
+    static Utf8Char convertOne(iconv_t cd, const char* bytes, std::size_t n) {
+        Utf8Char result;
+        char out[8];
+        const std::size_t produced = convertWhole(cd, bytes, n, out, sizeof out);
+        if (produced == 0 || produced > 3) return result;
         // Exactly one character must come out.
         const auto first = static_cast<std::uint8_t>(out[0]);
         const std::size_t expected = first < 0x80 ? 1 : first < 0xE0 ? 2 : first < 0xF0 ? 3 : 4;
