@@ -13,7 +13,7 @@ void Word(std::string& out, std::string_view word) {
 }
 
 // Appends a keyword text and its blank when the text is not empty.
-void Text(std::string& out, const std::string& text) {
+void Text(std::string& out, std::string_view text) {
     if (!text.empty()) Word(out, text);
 }
 

@@ -17,13 +17,12 @@ constexpr int kFields = 53;
 using Fields = std::array<std::string_view, kFields>;
 using Commas = std::array<std::size_t, kFields>;
 
-// Splits a decoded data line into its 53 fields, each of which is followed by
-// a comma, given the offsets of the line's first 53 commas. Text after the
-// 53rd comma is ignored.
-void SplitFields(std::string_view line, const Commas& commas, Fields& fields) {
-    std::size_t start = 0;
+// Splits a decoded data line, which starts at offset start of text, into its
+// 53 fields, each of which is followed by a comma, given the offsets in text of
+// the line's first 53 commas. Text after the 53rd comma is ignored.
+void SplitFields(const char* text, std::size_t start, const Commas& commas, Fields& fields) {
     for (int k = 0; k < kFields; ++k) {
-        fields[k] = std::string_view(line.data() + start, commas[k] - start);
+        fields[k] = std::string_view(text + start, commas[k] - start);
         start = commas[k] + 1;
     }
 }
@@ -44,30 +43,34 @@ int CardListSlotOf(std::string_view faction) {
     return -1;
 }
 
-// Assigns a field, reusing the string's buffer; most fields are empty, which
-// needs no copy at all.
-inline void Set(std::string& out, std::string_view field) {
-    if (!field.empty()) {
-        out.assign(field.data(), field.size());
-    } else if (!out.empty()) {
-        out.clear();
-    }
+}  // namespace
+
+// The loader's access to CardText::refer: a field it stores refers to the
+// characters of the table's arena.
+struct CardTextBinding {
+    static void refer(CardText& out, std::string_view text) { out.refer(text); }
+};
+
+namespace {
+
+// Stores a field, which refers to the line's characters in the arena.
+inline void Set(CardText& out, std::string_view field) {
+    CardTextBinding::refer(out, field);
 }
 
-// Upper case of ASCII and full-width Latin letters; everything else unchanged.
-void AssignUpper(std::string& out, std::string_view text) {
-    out.assign(text);
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const auto c = static_cast<unsigned char>(out[i]);
+// Upper case of ASCII and full-width Latin letters, in place; everything else
+// unchanged. The length stays the same.
+void ToUpperInPlace(char* text, std::size_t size) {
+    for (std::size_t i = 0; i < size; ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
         if (c >= 'a' && c <= 'z') {
-            out[i] = static_cast<char>(c - 'a' + 'A');
-        } else if (c == 0xEF && i + 2 < out.size() &&
-                   static_cast<unsigned char>(out[i + 1]) == 0xBD) {
+            text[i] = static_cast<char>(c - 'a' + 'A');
+        } else if (c == 0xEF && i + 2 < size && static_cast<unsigned char>(text[i + 1]) == 0xBD) {
             // U+FF41..U+FF5A (ａ..ｚ) are EF BD 81..9A; U+FF21..U+FF3A are EF BC A1..BA.
-            const auto t = static_cast<unsigned char>(out[i + 2]);
+            const auto t = static_cast<unsigned char>(text[i + 2]);
             if (t >= 0x81 && t <= 0x9A) {
-                out[i + 1] = static_cast<char>(0xBC);
-                out[i + 2] = static_cast<char>(t + 0x20);
+                text[i + 1] = static_cast<char>(0xBC);
+                text[i + 2] = static_cast<char>(t + 0x20);
             }
             i += 2;
         }
@@ -108,9 +111,11 @@ bool StoreByte(std::uint8_t& out, std::string_view field, int column, std::strin
 }
 
 // Stores fields 1..53 into the record, overwriting every field it has (so a
-// reused row needs no clearing first). False with a fault text when a
-// conversion fails; the record is then half-written and must be cleared.
-bool StoreCard(CardRecord& r, const Fields& f, std::string& fault) {
+// reused row needs no clearing first). The fields are the line's characters in
+// the arena block, which has room after them for the transformed name. False
+// with a fault text when a conversion fails; the record is then half-written
+// and must be cleared.
+bool StoreCard(CardRecord& r, const Fields& f, std::string& block, std::string& fault) {
     Set(r.faction, f[0]);
     Set(r.cardNumber, f[1]);
     Set(r.front.name, f[2]);
@@ -148,9 +153,11 @@ bool StoreCard(CardRecord& r, const Fields& f, std::string& fault) {
     Set(r.front.toughness, f[34]);
 
     CardFace& t = r.transformed;
-    Set(t.name, f[2]);
-    t.name += ' ';
-    t.name.append(f[35]);
+    const std::size_t nameStart = block.size();
+    block.append(f[2]);
+    block += ' ';
+    block.append(f[35]);
+    Set(t.name, std::string_view(block.data() + nameStart, block.size() - nameStart));
     Set(t.text, f[36]);
     Set(t.power, f[37]);
     Set(t.shoot, f[38]);
@@ -176,7 +183,9 @@ bool StoreCard(CardRecord& r, const Fields& f, std::string& fault) {
     t.psArmor = 0;
 
     Set(r.charGender, f[49]);
-    AssignUpper(r.charAge, f[50]);
+    // The field's characters are the loader's own copy in the arena.
+    ToUpperInPlace(block.data() + (f[50].data() - block.data()), f[50].size());
+    Set(r.charAge, f[50]);
     Set(r.charKind, f[51]);
     return StoreByte(r.expansion, f[52], 53, fault);
 }
@@ -234,10 +243,10 @@ LoadOutcome LoadCardListBytes(CardTable& table, std::string_view bytes) {
     // reuses the text buffers of a previous load.
     table.MaxExpansion = 0;
     table.FactionChangeCount = 0;
+    table.resetArena();
     std::array<int, CardTable::kSlots> rowCount{};
     std::string previousFaction;
     int previousSlot = -1;
-    std::string line;
     Commas commas;
     std::string fault;
     Fields fields;
@@ -255,13 +264,17 @@ LoadOutcome LoadCardListBytes(CardTable& table, std::string_view bytes) {
             continue;
         }
 
-        line.clear();
-        const std::size_t commaCount = ShiftJisCodec::decodeSplitAppend(raw, ',', line, commas);
+        // The line is decoded straight into the arena, where its fields stay.
+        // Room: up to 3 characters a byte, and the transformed name, which is
+        // two of its fields and a space.
+        std::string& block = table.arenaBlock(raw.size() * 6 + 1);
+        const std::size_t lineStart = block.size();
+        const std::size_t commaCount = ShiftJisCodec::decodeSplitAppend(raw, ',', block, commas);
         fault.clear();
         if (commaCount < kFields) {
             fault = "fewer than 53 fields";
         } else {
-            SplitFields(line, commas, fields);
+            SplitFields(block.data(), lineStart, commas, fields);
             const std::string_view faction = fields[0];
             const bool changes = !previousFaction.empty() && previousFaction != faction;
             // Cards of one faction stand together, so the slot rarely needs looking up.
@@ -274,7 +287,7 @@ LoadOutcome LoadCardListBytes(CardTable& table, std::string_view bytes) {
                 fault = "faction changes more than 255 times";
             } else {
                 CardRecord& record = table.at(slot, rowCount[slot]);
-                if (StoreCard(record, fields, fault)) {
+                if (StoreCard(record, fields, block, fault)) {
                     if (changes) ++table.FactionChangeCount;
                     if (changes || previousSlot < 0) previousFaction.assign(faction);
                     previousSlot = slot;

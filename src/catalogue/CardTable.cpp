@@ -8,6 +8,23 @@ namespace svdb {
 
 CardTable::CardTable() : records_(static_cast<std::size_t>(kSlots) * kRows) {}
 
+// Copied records own their text (CardText copies do), so the copy needs no arena.
+CardTable::CardTable(const CardTable& other)
+    : ListVersion(other.ListVersion),
+      MaxExpansion(other.MaxExpansion),
+      FactionChangeCount(other.FactionChangeCount),
+      records_(other.records_) {}
+
+CardTable& CardTable::operator=(const CardTable& other) {
+    if (this != &other) {
+        records_ = other.records_;
+        ListVersion = other.ListVersion;
+        MaxExpansion = other.MaxExpansion;
+        FactionChangeCount = other.FactionChangeCount;
+    }
+    return *this;
+}
+
 const CardRecord& CardTable::at(int slot, int row) const {
     assert(slot >= 0 && slot < kSlots && row >= 0 && row < kRows);
     return records_[static_cast<std::size_t>(slot) * kRows + static_cast<std::size_t>(row)];
@@ -20,9 +37,30 @@ CardRecord& CardTable::at(int slot, int row) {
 
 void CardTable::clear() {
     for (auto& r : records_) r = CardRecord{};
+    resetArena();
     ListVersion.clear();
     MaxExpansion = 0;
     FactionChangeCount = 0;
+}
+
+std::string& CardTable::arenaBlock(std::size_t room) {
+    // Blocks of 256 KiB keep a load's text in a few allocations.
+    constexpr std::size_t kBlockSize = 256 * 1024;
+    while (arenaCurrent_ < arena_.size()) {
+        std::string& block = *arena_[arenaCurrent_];
+        if (block.capacity() - block.size() >= room) return block;
+        ++arenaCurrent_;
+    }
+    auto block = std::make_unique<std::string>();
+    block->reserve(room > kBlockSize ? room : kBlockSize);
+    arena_.push_back(std::move(block));
+    arenaCurrent_ = arena_.size() - 1;
+    return *arena_.back();
+}
+
+void CardTable::resetArena() {
+    for (auto& block : arena_) block->clear();
+    arenaCurrent_ = 0;
 }
 
 int CardTable::occupiedCount() const {

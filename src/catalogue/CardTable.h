@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,12 +16,21 @@ namespace svdb {
 // A slot's cards fill its rows from 0 upward in card-list order; a row is
 // occupied when its faction is not empty. Readers walk rows 0..500 and skip
 // empty rows.
+//
+// The text fields that the loader stores refer to the table's text arena:
+// blocks of characters that the table owns and that a load refills from the
+// start. A copy of the table gives every copied field its own characters.
 class CardTable {
-public:
+  public:
     static constexpr int kSlots = 7;
     static constexpr int kRows = 501;
 
     CardTable();
+    CardTable(const CardTable& other);
+    CardTable(CardTable&&) noexcept = default;
+    CardTable& operator=(const CardTable& other);
+    CardTable& operator=(CardTable&&) noexcept = default;
+    ~CardTable() = default;
 
     // Slot 0..6 and row 0..500; anything else is a programming error.
     const CardRecord& at(int slot, int row) const;
@@ -36,7 +47,21 @@ public:
     std::uint8_t MaxExpansion = 0;
     std::uint8_t FactionChangeCount = 0;
 
-private:
+    // The arena block that the next text goes into, with room for at least
+    // `room` more characters: appending that many never moves its characters.
+    // Only the loader writes to the arena, and only between resetArena() and
+    // the end of its load.
+    std::string& arenaBlock(std::size_t room);
+
+    // Forgets the arena's text, keeping its blocks for the next load. Every
+    // field that refers to the arena must be overwritten or cleared before
+    // it is read again.
+    void resetArena();
+
+  private:
+    // Declared before the records, so that the records go first.
+    std::vector<std::unique_ptr<std::string>> arena_;
+    std::size_t arenaCurrent_ = 0;
     std::vector<CardRecord> records_;
 };
 

@@ -24,13 +24,13 @@ std::string SearchItemValue(const CardRecord& card, SearchItem item) {
         case SearchItem::AllCost:
             return std::to_string(card.allCost);
         case SearchItem::ResourceCost:
-            return card.resourceCost;
+            return card.resourceCost.str();
         case SearchItem::Power:
-            return card.front.power;
+            return card.front.power.str();
         case SearchItem::Shoot:
-            return card.front.shoot;
+            return card.front.shoot.str();
         case SearchItem::Toughness:
-            return card.front.toughness;
+            return card.front.toughness.str();
     }
     return {};
 }

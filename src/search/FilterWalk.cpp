@@ -29,7 +29,7 @@ void WalkFilter(const CardTable& table, const FilterState& state, const SearchTe
     result.cards.reserve(static_cast<std::size_t>(slots) * CardTable::kRows);
 
     std::size_t group = 0;
-    const std::string* previous = nullptr;
+    const CardText* previous = nullptr;
     for (int slot = 0; slot < CardTable::kSlots; ++slot) {
         if ((state.factionMask & slotColourBit[static_cast<std::size_t>(slot)]) == 0) continue;
         for (int row = 0; row < CardTable::kRows; ++row) {

@@ -395,16 +395,17 @@ TEST(SampleCardList, LoadsCompletelyAndCoversTheFormat) {
             const CardRecord& r = table.at(slot, row);
             if (!r.occupied()) continue;
             slots.insert(slot);
-            factions.insert(r.faction);
+            factions.insert(r.faction.str());
             types.insert(std::string(CardTypeOf(r.cardNumber)));
-            rarities.insert(r.rare);
-            prefixes.insert(r.cardNumber.substr(0, r.cardNumber.find('-') + 1));
+            rarities.insert(r.rare.str());
+            prefixes.insert(
+                std::string(r.cardNumber.view().substr(0, r.cardNumber.view().find('-') + 1)));
             expansions.insert(r.expansion);
             shieldCodes.insert(r.front.shieldLevel);
             preventCodes.insert(r.preventLevel);
             supplyCodes.insert(r.front.supplyLevel);
             transformedFaces += r.hasTransformedFace() ? 1 : 0;
-            longTexts += r.front.text.find("\\r") != std::string::npos ? 1 : 0;
+            longTexts += r.front.text.view().find("\\r") != std::string::npos ? 1 : 0;
             flavours += r.front.flavor.empty() ? 0 : 1;
             if (CardTypeOf(r.cardNumber) == "CHARACTER") {
                 characterCodes += !r.charGender.empty() && !r.charAge.empty() ? 1 : 0;
