@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdint>
@@ -185,7 +186,9 @@ std::int32_t nextCodePoint(std::string_view s, std::size_t& i) {
 }
 
 // The decoding loop; with Split, the output offset of each separator is noted
-// as far as separatorOffsets has room, and all separators are counted. Its
+// as far as separatorRoom entries, and all separators are counted. With Split,
+// separatorOffsets has one spare entry after its room, and the entry after the
+// last separator noted is overwritten with no meaning. Its
 // start is aligned so that the speed of the hot loop does not depend on the
 // size of the code linked before it.
 #if defined(__GNUC__)
@@ -211,12 +214,13 @@ SVDB_ALIGN_HOT_LOOP std::size_t DecodeInto(std::string_view bytes, char separato
         const std::uint8_t c = p[i];
         if (c < 0x80) {
             if constexpr (Split) {
-                if (c == static_cast<std::uint8_t>(separator)) {
-                    if (separators < separatorRoom) {
-                        separatorOffsets[separators] = static_cast<std::size_t>(dst - base);
-                    }
-                    ++separators;
-                }
+                // Without a branch on the separator, which is hard to predict:
+                // every ASCII byte writes its offset to the entry of the next
+                // separator (or, when the entries are full, to the spare one
+                // after them), and only a separator moves on to the next entry.
+                const std::size_t entry = separators < separatorRoom ? separators : separatorRoom;
+                separatorOffsets[entry] = static_cast<std::size_t>(dst - base);
+                separators += c == static_cast<std::uint8_t>(separator) ? 1 : 0;
             }
             *dst++ = static_cast<char>(c);
             ++i;
@@ -254,8 +258,20 @@ void ShiftJisCodec::decodeAppend(std::string_view bytes, std::string& out) {
 std::size_t ShiftJisCodec::decodeSplitAppend(std::string_view bytes, char separator,
                                              std::string& out,
                                              std::span<std::size_t> separatorOffsets) {
-    return DecodeInto<true>(bytes, separator, out, separatorOffsets.data(),
-                            separatorOffsets.size());
+    // The offsets are noted in a buffer with the spare entry that DecodeInto
+    // writes to and copied out, so that no entry past those noted changes.
+    constexpr std::size_t kLocalRoom = 64;
+    std::array<std::size_t, kLocalRoom + 1> local;
+    std::vector<std::size_t> large;
+    std::size_t* notes = local.data();
+    if (separatorOffsets.size() > kLocalRoom) {
+        large.resize(separatorOffsets.size() + 1);
+        notes = large.data();
+    }
+    const std::size_t count =
+        DecodeInto<true>(bytes, separator, out, notes, separatorOffsets.size());
+    std::copy_n(notes, std::min(count, separatorOffsets.size()), separatorOffsets.begin());
+    return count;
 }
 
 std::string ShiftJisCodec::decode(std::string_view bytes) {

@@ -105,6 +105,35 @@ TEST(ShiftJisCodec, DecodeSplitCountsSeparatorsBeyondItsRoom) {
     }
 }
 
+// Text after the last separator, and separators past the room, leave the
+// entries after those noted as they were.
+TEST(ShiftJisCodec, DecodeSplitLeavesEntriesPastTheNotedOnes) {
+    struct Row {
+        const char* name;
+        const char* bytes;
+        std::size_t room;
+        std::size_t count;
+        std::vector<std::size_t> noted;
+    };
+    const Row rows[] = {
+        {"text after the last", ",,\x83\x5C,x,yz", 6, 4, {0, 1, 5, 7, 99, 99}},
+        {"text only", "abc", 3, 0, {99, 99, 99}},
+        {"full room, text after", ",a,b,c", 2, 3, {0, 2}},
+        {"large room", "a,b", 100, 1,
+         [] {
+             std::vector<std::size_t> v(100, 99);
+             v[0] = 1;
+             return v;
+         }()},
+    };
+    for (const Row& r : rows) {
+        std::string out;
+        std::vector<std::size_t> offsets(r.room, 99);
+        EXPECT_EQ(ShiftJisCodec::decodeSplitAppend(r.bytes, ',', out, offsets), r.count) << r.name;
+        EXPECT_EQ(offsets, r.noted) << r.name;
+    }
+}
+
 TEST(ShiftJisCodec, CharactersWithoutFormBecomeQuestionMarks) {
     struct Row {
         const char* name;
