@@ -239,8 +239,10 @@ LoadOutcome LoadCardListBytes(CardTable& table, std::string_view bytes) {
     outcome.opened = true;
 
     // Rows are overwritten in place from row 0 and the rows left over are
-    // cleared at the end, which leaves the same table as clearing first but
-    // reuses the text buffers of a previous load.
+    // cleared at the end, which leaves the same table as clearing first. The
+    // text arena is refilled from its start, reusing the blocks of a previous
+    // load; every field that referred to its old text is overwritten or
+    // cleared by the end.
     table.MaxExpansion = 0;
     table.FactionChangeCount = 0;
     table.resetArena();

@@ -23,14 +23,15 @@ class CardText {
     CardText(const char* text) : CardText(std::string_view(text)) {}
     CardText(const std::string& text) : CardText(std::string_view(text)) {}
     CardText(const CardText& other) { assignOwned(other.view()); }
-    CardText(CardText&& other) noexcept { take(other); }
+    // A move takes over owned characters and copies ones owned elsewhere.
+    CardText(CardText&& other) { take(other); }
     ~CardText() { release(); }
 
     CardText& operator=(const CardText& other) {
         if (this != &other) assign(other.view());
         return *this;
     }
-    CardText& operator=(CardText&& other) noexcept {
+    CardText& operator=(CardText&& other) {
         if (this != &other) {
             release();
             take(other);
@@ -71,7 +72,6 @@ class CardText {
     }
 
   private:
-    friend class CardTable;
     friend struct CardTextBinding;
 
     // Points at characters owned elsewhere (the table's arena); text must stay

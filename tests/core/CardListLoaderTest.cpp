@@ -2,9 +2,11 @@
 
 #include <array>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "catalogue/CardListLoader.h"
 #include "catalogue/CardType.h"
@@ -312,6 +314,67 @@ TEST(LoadCardList, ReloadOverwritesEveryField) {
     EXPECT_EQ(a.charGender, b.charGender);
     EXPECT_EQ(a.charAge, b.charAge);
     EXPECT_FALSE(reused.at(0, 1).occupied());
+}
+
+// Loaded text lives in the table; copies of records and tables keep their
+// text when the table is reloaded or gone.
+TEST(LoadCardList, CopiedRecordsAndTablesOutliveTheTable) {
+    auto table = std::make_unique<CardTable>();
+    ASSERT_EQ(LoadCardListBytes(*table, Line({{3, "ガンダム試作機"},
+                                              {31, "長いテキスト\\r二行目"},
+                                              {36, "改"},
+                                              {38, "5"},
+                                              {51, "ad"}}))
+                  .cardsLoaded,
+              1);
+    const CardRecord copy = table->at(0, 0);
+    CardTable tableCopy = *table;
+    CardRecord assigned;
+    assigned = table->at(0, 0);
+
+    ASSERT_EQ(
+        LoadCardListBytes(*table, Line({{1, "ジオン"}, {2, "U-9"}, {3, "別の機体"}})).cardsLoaded,
+        1);
+    table.reset();
+
+    for (const CardRecord* r :
+         {&copy, &std::as_const(tableCopy).at(0, 0), static_cast<const CardRecord*>(&assigned)}) {
+        EXPECT_EQ(r->faction, "連邦");
+        EXPECT_EQ(r->cardNumber, "U-1");
+        EXPECT_EQ(r->front.name, "ガンダム試作機");
+        EXPECT_EQ(r->front.text, "長いテキスト\\r二行目");
+        EXPECT_EQ(r->transformed.name, "ガンダム試作機 改");
+        EXPECT_EQ(r->transformed.power, "5");
+        EXPECT_EQ(r->charAge, "AD");
+        EXPECT_TRUE(r->hasTransformedFace());
+    }
+    EXPECT_EQ(tableCopy.occupiedCount(), 1);
+}
+
+TEST(CardText, AssignedTextComparesAndCopies) {
+    CardTable table;
+    table.at(2, 0).faction = "ティターンズ";
+    std::string name = "マルタ";
+    table.at(2, 0).front.name = name;
+    name = "changed";
+    EXPECT_EQ(table.at(2, 0).faction, "ティターンズ");
+    EXPECT_EQ(table.at(2, 0).front.name, std::string("マルタ"));
+    EXPECT_EQ(table.at(2, 0).front.name, std::string_view("マルタ"));
+    EXPECT_EQ(table.at(2, 0).front.name.str(), "マルタ");
+    EXPECT_EQ(table.at(2, 0).front.name.size(), std::string("マルタ").size());
+    EXPECT_TRUE(table.at(2, 0).occupied());
+    EXPECT_FALSE(table.at(2, 1).occupied());
+    EXPECT_TRUE(table.at(2, 1).faction.empty());
+
+    CardRecord moved = std::move(table.at(2, 0));
+    EXPECT_EQ(moved.faction, "ティターンズ");
+    CardRecord& row = table.at(2, 1);
+    row = moved;
+    row.faction = row.faction.view().substr(0, 9);  // text taken from itself
+    EXPECT_EQ(row.faction, "ティタ");
+    EXPECT_EQ(moved.faction, "ティターンズ");
+    row.faction.clear();
+    EXPECT_FALSE(row.occupied());
 }
 
 TEST(LoadCardList, SlotsFactionChangesAndMaxExpansion) {
