@@ -446,25 +446,20 @@ QWidget* MainWindow::buildCardInfoFrame() {
     detail->addWidget(label("LblChar", ""));
     detail->addStretch(1);
     g->addLayout(detail, 3, 2, 1, 4);
-    // Card text and flavour text.
     // The card text and the flavour text sit in thin panels, so the space kept
     // for them reads as a text area while no card is shown.
-    auto* text = label("Label8", "");
-    text->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    text->setMargin(2);
-    text->setWordWrap(true);
-    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    text->setFixedHeight(twipsToPixels(930));
-    text->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    g->addWidget(text, 4, 0, 1, 6);
-    auto* flavour = label("Label9", "");
-    flavour->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    flavour->setMargin(2);
-    flavour->setWordWrap(true);
-    flavour->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    flavour->setFixedHeight(twipsToPixels(720));
-    flavour->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    g->addWidget(flavour, 5, 0, 1, 6);
+    auto textPanel = [&](const char* name, int heightTwips) {
+        QLabel* panel = label(name, "");
+        panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        panel->setMargin(2);
+        panel->setWordWrap(true);
+        panel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        panel->setFixedHeight(twipsToPixels(heightTwips));
+        panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        return panel;
+    };
+    g->addWidget(textPanel("Label8", 930), 4, 0, 1, 6);
+    g->addWidget(textPanel("Label9", 720), 5, 0, 1, 6);
     // Combat values and the transform button.
     auto* combat = new QHBoxLayout;
     combat->setSpacing(12);
