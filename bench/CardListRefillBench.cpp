@@ -16,6 +16,8 @@
 #include "catalogue/CardTable.h"
 #include "search/gui/CardListController.h"
 #include "search/gui/CardListModel.h"
+#include "search/gui/CardListPane.h"
+#include "search/gui/FilterPane.h"
 
 namespace {
 
@@ -69,12 +71,12 @@ class PaintCounter : public QObject {
 // Change_List and the paint it causes, as a click on a filter box does.
 void BM_CardListRefillAll(benchmark::State& state) {
     svdb::MainWindow& w = Window();
-    PaintCounter counter(w.cardList()->viewport());
+    PaintCounter counter(w.cardListPane()->view()->viewport());
     for (auto _ : state) {
         w.Change_List();
         QApplication::processEvents();
     }
-    state.counters["cards"] = w.cardListModel()->rowCount();
+    state.counters["cards"] = w.cardListPane()->model()->rowCount();
     state.counters["paints"] =
         benchmark::Counter(counter.paints, benchmark::Counter::kAvgIterations);
 }
@@ -83,8 +85,8 @@ BENCHMARK(BM_CardListRefillAll)->Unit(benchmark::kMillisecond);
 // The same while the list is sorted by card name.
 void BM_CardListRefillAllSorted(benchmark::State& state) {
     svdb::MainWindow& w = Window();
-    svdb::CardListModel* model = w.cardListModel();
-    w.cardListController()->columnClicked(svdb::CardListModel::kCardName + 1);
+    svdb::CardListModel* model = w.cardListPane()->model();
+    w.cardListPane()->controller()->columnClicked(svdb::CardListModel::kCardName + 1);
     for (auto _ : state) {
         w.Change_List();
         QApplication::processEvents();
@@ -92,7 +94,7 @@ void BM_CardListRefillAllSorted(benchmark::State& state) {
     state.counters["cards"] = model->rowCount();
     // Sorting off again for the cases that follow.
     if (model->sortColumn() >= 0) {
-        w.cardListController()->columnClicked(svdb::CardListModel::kCardName + 1);
+        w.cardListPane()->controller()->columnClicked(svdb::CardListModel::kCardName + 1);
     }
 }
 BENCHMARK(BM_CardListRefillAllSorted)->Unit(benchmark::kMillisecond);
@@ -100,14 +102,14 @@ BENCHMARK(BM_CardListRefillAllSorted)->Unit(benchmark::kMillisecond);
 // A faction box click: MakeSeq, the refill and the paint.
 void BM_CardListFactionClick(benchmark::State& state) {
     svdb::MainWindow& w = Window();
-    QCheckBox* all = w.factionBox(0);
+    QCheckBox* all = w.filterPane()->factionBox(0);
     for (auto _ : state) {
         all->click();  // off: the list empties; on again: everything
         QApplication::processEvents();
         all->click();
         QApplication::processEvents();
     }
-    state.counters["cards"] = w.cardListModel()->rowCount();
+    state.counters["cards"] = w.cardListPane()->model()->rowCount();
 }
 BENCHMARK(BM_CardListFactionClick)->Unit(benchmark::kMillisecond);
 

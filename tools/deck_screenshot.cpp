@@ -12,19 +12,21 @@
 #include <QTest>
 #include <cstdio>
 
-#include "app/gui/AppFonts.h"
 #include "app/gui/MainWindow.h"
 #include "catalogue/CardListLoader.h"
 #include "catalogue/CardTable.h"
+#include "deck/gui/DeckPane.h"
+#include "search/gui/CardListPane.h"
+#include "widgets/AppFonts.h"
 
 namespace {
 
 // Makes the card-list row current whose number is given; false when absent.
 bool pickCard(svdb::MainWindow& w, const QString& number) {
-    const QAbstractItemModel* m = w.cardList()->model();
+    const QAbstractItemModel* m = w.cardListPane()->view()->model();
     for (int r = 0; r < m->rowCount(); ++r) {
         if (m->index(r, 1).data().toString() == number) {
-            w.cardList()->setCurrentIndex(m->index(r, 0));
+            w.cardListPane()->view()->setCurrentIndex(m->index(r, 0));
             return true;
         }
     }
@@ -32,7 +34,7 @@ bool pickCard(svdb::MainWindow& w, const QString& number) {
 }
 
 void press(svdb::MainWindow& w, const char* button) {
-    w.control<QPushButton>(QLatin1String(button))->click();
+    w.findChild<QPushButton*>(QLatin1String(button))->click();
 }
 
 }  // namespace
@@ -56,7 +58,7 @@ int main(int argc, char** argv) {
     w.setStatusText(QStringLiteral("Load ") + QString::fromLocal8Bit(argv[1]));
     w.show();
     w.Change_List();
-    const QAbstractItemModel* cards = w.cardList()->model();
+    const QAbstractItemModel* cards = w.cardListPane()->view()->model();
     if (cards->rowCount() == 0) {
         std::fprintf(stderr, "the card list is empty\n");
         return 1;
@@ -73,22 +75,22 @@ int main(int argc, char** argv) {
                 if (cards->index(r, 0).data().toString() != faction ||
                     !number.startsWith(QLatin1String(prefix)))
                     continue;
-                w.cardList()->setCurrentIndex(cards->index(r, 0));
+                w.cardListPane()->view()->setCurrentIndex(cards->index(r, 0));
                 press(w, "CBadd3_0");
                 --wanted;
             }
         }
     }
-    for (int r = 0; r < cards->rowCount() && w.deckTotal(0)->text().toInt() < 50; ++r) {
+    for (int r = 0; r < cards->rowCount() && w.deckModel().total(0) < 50; ++r) {
         if (!cards->index(r, 1).data().toString().startsWith(QLatin1String("G-"))) continue;
-        w.cardList()->setCurrentIndex(cards->index(r, 0));
-        while (w.deckTotal(0)->text().toInt() < 50) press(w, "CBadd1_0");
+        w.cardListPane()->view()->setCurrentIndex(cards->index(r, 0));
+        while (w.deckModel().total(0) < 50) press(w, "CBadd1_0");
     }
     // A side deck of a few answers from a third faction.
     int side = 0;
     for (int r = 0; r < cards->rowCount() && side < 3; ++r) {
         if (cards->index(r, 0).data().toString() != QStringLiteral("ネオジオン")) continue;
-        w.cardList()->setCurrentIndex(cards->index(r, 0));
+        w.cardListPane()->view()->setCurrentIndex(cards->index(r, 0));
         press(w, side == 0 ? "CBadd3_1" : "CBadd1_1");
         ++side;
     }
@@ -101,7 +103,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("saved %s (main %s, side %s)\n", argv[2],
-                w.deckTotal(0)->text().toLocal8Bit().constData(),
-                w.deckTotal(1)->text().toLocal8Bit().constData());
+                w.deckPane()->deckTotal(0)->text().toLocal8Bit().constData(),
+                w.deckPane()->deckTotal(1)->text().toLocal8Bit().constData());
     return 0;
 }

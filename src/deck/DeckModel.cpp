@@ -17,17 +17,9 @@ int Capped(int copies) {
     return std::min(copies, kMaxCopies);
 }
 
-// Where the entry at row i stands after the entry at from moved to to.
-int MovedPosition(int i, int from, int to) {
-    if (i == from) return to;
-    if (from < to && i > from && i <= to) return i - 1;
-    if (from > to && i >= to && i < from) return i + 1;
-    return i;
-}
-
 }  // namespace
 
-DeckModel::DeckModel(const CardTable& table) : table_(&table), stats_(table) {}
+DeckModel::DeckModel(const CardTable& table) : table_(&table) {}
 
 void DeckModel::addObserver(DeckObserver* observer) {
     if (observer && std::find(observers_.begin(), observers_.end(), observer) == observers_.end())
@@ -54,35 +46,36 @@ bool DeckModel::IsGeneration(std::string_view cardNumber) {
     return cardNumber.starts_with("G-");
 }
 
-void DeckModel::SetSelectedRow(int index, std::optional<int> row) {
-    if (!validList(index)) return;
-    if (row && (*row < 0 || *row >= lists_[index].size())) row.reset();
-    setSelected(index, row);
-}
-
-bool DeckModel::AddCard(std::int16_t& copies, int index, const CardListRow* current,
+bool DeckModel::AddCard(std::int16_t& copies, int index, std::optional<CardRef> current,
                         const DeckOptions& options) {
     if (!current) return false;
-    return addRow(*current, copies, index, options);
+    return addCard(*current, copies, index, options);
 }
 
-bool DeckModel::AddListItem(const CardListRow& row, std::int16_t& copies, int index,
+bool DeckModel::AddListItem(CardRef card, std::int16_t& copies, int index,
                             const DeckOptions& options) {
-    return addRow(row, copies, index, options);
+    return addCard(card, copies, index, options);
 }
 
-bool DeckModel::addRow(const CardListRow& card, std::int16_t& copies, int index,
-                       const DeckOptions& options) {
+bool DeckModel::addCard(CardRef card, std::int16_t& copies, int index, const DeckOptions& options) {
     if (!validList(index) || copies < 1) return false;
+    if (card.slot < 0 || card.slot >= CardTable::kSlots || card.row < 0 ||
+        card.row >= CardTable::kRows)
+        return false;
+    const CardRecord& record = table_->at(card.slot, card.row);
+    if (!record.occupied()) return false;
+    // The texts the card list shows for the record.
+    const std::string_view cardNumber = record.cardNumber;
+    const std::string_view cardName = record.front.name;
+
     const DeckList& target = lists_[index];
     const DeckList& other = lists_[1 - index];
-    const std::string faction = DeckFactionText(card.faction, options);
-    const DeckEntry asEntry{faction, card.cardNumber, card.cardName, 0};
-    const bool generation = IsGeneration(card.cardNumber);
+    const std::string faction = DeckFactionText(record.faction, options);
+    const DeckEntry asEntry{faction, std::string(cardNumber), std::string(cardName), 0};
+    const bool generation = IsGeneration(cardNumber);
 
     // Per name: no more once the list holds three copies of the name.
-    if (!generation && !options.noCopyLimit &&
-        CountCopiesByName(card.cardName, index) > kCopyLimit - 1)
+    if (!generation && !options.noCopyLimit && CountCopiesByName(cardName, index) > kCopyLimit - 1)
         return false;
 
     // Allowance: what the other list leaves of the three copies; the last
@@ -94,7 +87,7 @@ bool DeckModel::addRow(const CardListRow& card, std::int16_t& copies, int index,
     int found = -1;
     for (int r = 0; r < target.size(); ++r) {
         const DeckEntry& e = target.rows[static_cast<std::size_t>(r)];
-        if (e.cardName == card.cardName && e.cardNumber == card.cardNumber &&
+        if (e.cardName == cardName && e.cardNumber == cardNumber &&
             (!options.collectMode || e.faction == faction)) {
             found = r;
             break;
@@ -123,14 +116,14 @@ bool DeckModel::addRow(const CardListRow& card, std::int16_t& copies, int index,
     } else {
         if (n > allowance) return false;
         tallied = faction;
-        appendRow(index,
-                  DeckEntry{faction, card.cardNumber, card.cardName, static_cast<std::int16_t>(n)});
+        appendRow(index, DeckEntry{faction, std::string(cardNumber), std::string(cardName),
+                                   static_cast<std::int16_t>(n)});
     }
     copies = static_cast<std::int16_t>(n);
 
     setTotal(index, SumOfCopies(lists_[index].rows));
     if (index == kMain) {
-        tally(tallied, card.cardNumber, n);
+        tally(tallied, cardNumber, n);
         notify([](DeckObserver& o) { o.statsChanged(); });
         notify([](DeckObserver& o) { o.mainDeckTallied(); });
     }
@@ -145,11 +138,14 @@ std::int16_t DeckModel::CountCopiesByName(std::string_view cardName, int index) 
     return static_cast<std::int16_t>(std::min(sum, kMaxCopies));
 }
 
-bool DeckModel::AddSide(std::int16_t& cKazu, int index, int fromIndex) {
+bool DeckModel::validRow(int index, int row) const {
+    return validList(index) && row >= 0 && row < lists_[index].size();
+}
+
+bool DeckModel::AddSide(std::int16_t& cKazu, int index, int fromIndex, int fromRow) {
     if (!validList(index) || !validList(fromIndex) || index == fromIndex || cKazu < 1) return false;
-    const std::optional<int> selected = lists_[fromIndex].selectedRow();
-    if (!selected) return false;
-    const DeckEntry source = lists_[fromIndex].rows[static_cast<std::size_t>(*selected)];
+    if (!validRow(fromIndex, fromRow)) return false;
+    const DeckEntry source = lists_[fromIndex].rows[static_cast<std::size_t>(fromRow)];
     const DeckList& target = lists_[index];
 
     int k = cKazu;
@@ -190,41 +186,37 @@ bool DeckModel::AddSide(std::int16_t& cKazu, int index, int fromIndex) {
     return true;
 }
 
-bool DeckModel::MoveOneCopy(int toIndex) {
+bool DeckModel::MoveOneCopy(int toIndex, int fromRow) {
     if (!validList(toIndex)) return false;
     std::int16_t one = 1;
-    if (!AddSide(one, toIndex, 1 - toIndex)) return false;
-    RemoveOneCopy(1 - toIndex);
+    if (!AddSide(one, toIndex, 1 - toIndex, fromRow)) return false;
+    RemoveOneCopy(1 - toIndex, fromRow);
     return true;
 }
 
-void DeckModel::RemoveOneCopy(int index) {
-    if (!validList(index)) return;
-    const std::optional<int> selected = lists_[index].selectedRow();
-    if (!selected) return;
-    const DeckEntry entry = lists_[index].rows[static_cast<std::size_t>(*selected)];
+void DeckModel::RemoveOneCopy(int index, int row) {
+    if (!validRow(index, row)) return;
+    const DeckEntry entry = lists_[index].rows[static_cast<std::size_t>(row)];
 
     if (index == kMain) tally(entry.faction, entry.cardNumber, -1);
     setTotal(index, totals_[index] - 1);
     if (entry.copies - 1 <= 0)
-        removeRow(index, *selected);
+        removeRow(index, row);
     else
-        setCopies(index, *selected, entry.copies - 1);
+        setCopies(index, row, entry.copies - 1);
     if (index == kMain) {
         notify([](DeckObserver& o) { o.statsChanged(); });
         notify([](DeckObserver& o) { o.mainDeckTallied(); });
     }
 }
 
-void DeckModel::RemoveEntry(int index) {
-    if (!validList(index)) return;
-    const std::optional<int> selected = lists_[index].selectedRow();
-    if (!selected) return;
-    const DeckEntry entry = lists_[index].rows[static_cast<std::size_t>(*selected)];
+void DeckModel::RemoveEntry(int index, int row) {
+    if (!validRow(index, row)) return;
+    const DeckEntry entry = lists_[index].rows[static_cast<std::size_t>(row)];
 
     if (index == kMain) tally(entry.faction, entry.cardNumber, -entry.copies);
     setTotal(index, totals_[index] - entry.copies);
-    removeRow(index, *selected);
+    removeRow(index, row);
     if (index == kMain) {
         notify([](DeckObserver& o) { o.statsChanged(); });
         notify([](DeckObserver& o) { o.mainDeckTallied(); });
@@ -233,16 +225,13 @@ void DeckModel::RemoveEntry(int index) {
 
 void DeckModel::ClearDecks() {
     for (int index : {kMain, kSide}) {
-        const bool hadSelection = lists_[index].selected.has_value();
         notify([index](DeckObserver& o) { o.listAboutToBeReset(index); });
         lists_[index].rows.clear();
-        lists_[index].selected.reset();
         notify([index](DeckObserver& o) { o.listReset(index); });
-        if (hadSelection) notify([index](DeckObserver& o) { o.selectionChanged(index); });
     }
     setTotal(kMain, 0);
     setTotal(kSide, 0);
-    stats_.ResetDeckStats();
+    resetStats();
     notify([](DeckObserver& o) { o.statsChanged(); });
     notify([](DeckObserver& o) { o.decksCleared(); });
 }
@@ -263,10 +252,7 @@ bool DeckModel::ReorderEntry(int index, int draggedRow, int targetRow) {
         std::rotate(first + draggedRow, first + draggedRow + 1, first + to + 1);
     else
         std::rotate(first + to, first + draggedRow, first + draggedRow + 1);
-    const std::optional<int> before = l.selected;
-    if (l.selectedRow()) l.selected = MovedPosition(*l.selected, draggedRow, to);
     notify([&](DeckObserver& o) { o.rowMoved(index, draggedRow, targetRow); });
-    if (l.selected != before) notify([&](DeckObserver& o) { o.selectionChanged(index); });
     return true;
 }
 
@@ -292,26 +278,19 @@ void DeckModel::ReplaceDecks(std::vector<DeckEntry> mainRows, std::vector<DeckEn
     dropEmpty(mainRows);
     dropEmpty(sideRows);
 
-    stats_.ResetDeckStats();
+    resetStats();
     setTotal(kMain, 0);
     std::array<std::vector<DeckEntry>*, 2> incoming{&mainRows, &sideRows};
     for (int index : {kMain, kSide}) {
-        const bool hadSelection = lists_[index].selected.has_value();
         notify([index](DeckObserver& o) { o.listAboutToBeReset(index); });
         lists_[index].rows = std::move(*incoming[static_cast<std::size_t>(index)]);
-        lists_[index].selected.reset();
         notify([index](DeckObserver& o) { o.listReset(index); });
-        if (hadSelection) notify([index](DeckObserver& o) { o.selectionChanged(index); });
     }
     for (const DeckEntry& e : lists_[kMain].rows) tally(e.faction, e.cardNumber, e.copies);
     setTotal(kMain, SumOfCopies(lists_[kMain].rows));
     setTotal(kSide, SumOfCopies(lists_[kSide].rows));
     notify([](DeckObserver& o) { o.statsChanged(); });
     notify([](DeckObserver& o) { o.mainDeckTallied(); });
-}
-
-std::vector<FactionBarSegment> DeckModel::LayoutFactionBar(double innerWidth) const {
-    return stats_.LayoutFactionBar(innerWidth, totals_[kMain]);
 }
 
 void DeckModel::setTotal(int index, int value) {
@@ -321,8 +300,14 @@ void DeckModel::setTotal(int index, int value) {
     notify([index](DeckObserver& o) { o.totalChanged(index); });
 }
 
+// Every observer hears the tallies and resets of an operation before any of
+// them hears its statsChanged.
 void DeckModel::tally(std::string_view faction, std::string_view cardNumber, int copies) {
-    stats_.TallyCard(faction, cardNumber, static_cast<std::int16_t>(copies));
+    notify([&](DeckObserver& o) { o.copiesTallied(faction, cardNumber, copies); });
+}
+
+void DeckModel::resetStats() {
+    notify([](DeckObserver& o) { o.statsReset(); });
 }
 
 void DeckModel::appendRow(int index, DeckEntry entry) {
@@ -336,26 +321,12 @@ void DeckModel::removeRow(int index, int row) {
     DeckList& l = lists_[index];
     notify([&](DeckObserver& o) { o.rowAboutToBeRemoved(index, row); });
     l.rows.erase(l.rows.begin() + row);
-    const std::optional<int> before = l.selected;
-    if (l.selected) {
-        if (*l.selected == row)
-            l.selected.reset();
-        else if (*l.selected > row)
-            l.selected = *l.selected - 1;
-    }
     notify([&](DeckObserver& o) { o.rowRemoved(index, row); });
-    if (l.selected != before) notify([&](DeckObserver& o) { o.selectionChanged(index); });
 }
 
 void DeckModel::setCopies(int index, int row, int copies) {
     lists_[index].rows[static_cast<std::size_t>(row)].copies = static_cast<std::int16_t>(copies);
     notify([&](DeckObserver& o) { o.rowChanged(index, row); });
-}
-
-void DeckModel::setSelected(int index, std::optional<int> row) {
-    if (lists_[index].selected == row) return;
-    lists_[index].selected = row;
-    notify([index](DeckObserver& o) { o.selectionChanged(index); });
 }
 
 }  // namespace svdb

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 namespace svdb {
 
 // Told by DeckModel about every change, at the moment it happens. list is 0
@@ -24,12 +26,21 @@ class DeckObserver {
     // The whole list is replaced (clearing, loading a deck).
     virtual void listAboutToBeReset(int /*list*/) {}
     virtual void listReset(int /*list*/) {}
-    // The selected row of the list changed (also to none).
-    virtual void selectionChanged(int /*list*/) {}
     // The stored total of the list changed.
     virtual void totalChanged(int /*list*/) {}
+    // Copies of a main-deck entry were added or, with copies negative,
+    // removed; faction is the text of the entry that changed. The statistics
+    // (MainDeckStats) follow the main deck from this notice and statsReset
+    // alone.
+    virtual void copiesTallied(std::string_view /*faction*/, std::string_view /*cardNumber*/,
+                               int /*copies*/) {}
+    // The statistics start again from nothing (clearing, loading a deck).
+    virtual void statsReset() {}
     // The counters or the faction bar changed, or the bar needs laying out
-    // again; the type bars are redrawn from the main deck's rows.
+    // again; the type bars are redrawn from the main deck's rows. It comes
+    // after every copiesTallied and statsReset of the operation has reached
+    // every observer, so statistics read here are up to date whatever the
+    // order the observers were added in.
     virtual void statsChanged() {}
     // Copies were added to or removed from the main deck and tallied: the
     // cost graph, while open, is redrawn.

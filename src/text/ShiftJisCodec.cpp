@@ -24,43 +24,80 @@ struct Utf8Char {
 constexpr char kReplacement[] = "\xEF\xBF\xBD";  // U+FFFD
 constexpr int kLowestTrail = 0x40;
 
-class Tables {
+// Converts all n input bytes (at most 4) from a fresh conversion state; the
+// number of bytes produced, or 0 when the input does not convert whole.
+std::size_t convertWhole(iconv_t cd, const char* bytes, std::size_t n, char* out,
+                         std::size_t outSize) {
+    char in[4] = {};
+    for (std::size_t i = 0; i < n && i < sizeof in; ++i) in[i] = bytes[i];
+    char* inPtr = in;
+    char* outPtr = out;
+    std::size_t inLeft = n;
+    std::size_t outLeft = outSize;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    const std::size_t r = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+    if (r == static_cast<std::size_t>(-1) || inLeft != 0) return 0;
+    return outSize - outLeft;
+}
+
+// The character that n bytes of UTF-8 output stand for, when they are exactly
+// one character of the basic plane; otherwise "no character".
+Utf8Char oneCharacter(const char* utf8, std::size_t n) {
+    Utf8Char result;
+    if (n == 0 || n > 3) return result;
+    const auto first = static_cast<std::uint8_t>(utf8[0]);
+    const std::size_t expected = first < 0x80 ? 1 : first < 0xE0 ? 2 : first < 0xF0 ? 3 : 4;
+    if (expected != n) return result;
+    result.len = static_cast<std::uint8_t>(n);
+    for (std::size_t i = 0; i < n; ++i) result.bytes[i] = utf8[i];
+    return result;
+}
+
+Utf8Char convertOne(iconv_t cd, const char* bytes, std::size_t n) {
+    char out[8];
+    return oneCharacter(out, convertWhole(cd, bytes, n, out, sizeof out));
+}
+
+// A byte that alone is an incomplete sequence starts a double-byte character.
+bool probeLead(iconv_t cd, char byte) {
+    char in[1] = {byte};
+    char out[8];
+    char* inPtr = in;
+    char* outPtr = out;
+    std::size_t inLeft = 1;
+    std::size_t outLeft = sizeof out;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    const std::size_t r = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+    return r == static_cast<std::size_t>(-1) && errno == EINVAL;
+}
+
+std::size_t utf8Of(std::uint32_t cp, char* out) {
+    if (cp < 0x800) {
+        out[0] = static_cast<char>(0xC0 | cp >> 6);
+        out[1] = static_cast<char>(0x80 | (cp & 0x3F));
+        return 2;
+    }
+    out[0] = static_cast<char>(0xE0 | cp >> 12);
+    out[1] = static_cast<char>(0x80 | (cp >> 6 & 0x3F));
+    out[2] = static_cast<char>(0x80 | (cp & 0x3F));
+    return 3;
+}
+
+// CP932 to UTF-8: every single byte and every lead/trail pair.
+class DecodeTable {
   public:
-    Tables() : pairs_(65536), encode_(65536, 0) {
+    DecodeTable() : pairs_(65536) {
         iconv_t toUtf8 = iconv_open("UTF-8", "CP932");
-        iconv_t toCp932 = iconv_open("CP932", "UTF-8");
         if (toUtf8 != reinterpret_cast<iconv_t>(-1)) {
             for (int b = 0; b < 256; ++b) {
                 const char in[1] = {static_cast<char>(b)};
                 single_[b] = convertOne(toUtf8, in, 1);
-                if (single_[b].len == 0) lead_[b] = probeLead(toUtf8, in);
+                if (single_[b].len == 0) lead_[b] = probeLead(toUtf8, in[0]);
             }
             for (int lead = 0; lead < 256; ++lead) {
-                if (!lead_[lead]) continue;
-                // Trail bytes start at 0x40, so separators, CR and LF below it
-                // always stand for themselves.
-                for (int trail = kLowestTrail; trail < 256; ++trail) {
-                    const char in[2] = {static_cast<char>(lead), static_cast<char>(trail)};
-                    pairs_[lead << 8 | trail] = convertOne(toUtf8, in, 2);
-                }
+                if (lead_[lead]) fillRow(toUtf8, static_cast<std::uint8_t>(lead));
             }
             iconv_close(toUtf8);
-        }
-        if (toCp932 != reinterpret_cast<iconv_t>(-1)) {
-            for (std::uint32_t cp = 0x80; cp < 0x10000; ++cp) {
-                if (cp >= 0xD800 && cp <= 0xDFFF) continue;
-                char in[3];
-                const std::size_t n = utf8Of(cp, in);
-                char out[8];
-                const std::size_t produced = convertWhole(toCp932, in, n, out, sizeof out);
-                if (produced == 1) {
-                    encode_[cp] = static_cast<std::uint8_t>(out[0]);
-                } else if (produced == 2) {
-                    encode_[cp] = static_cast<std::uint16_t>(
-                        static_cast<std::uint8_t>(out[0]) << 8 | static_cast<std::uint8_t>(out[1]));
-                }
-            }
-            iconv_close(toCp932);
         }
         // ASCII is the same in both; the fast paths rely on it.
         for (int b = 0; b < 0x80; ++b) {
@@ -74,74 +111,111 @@ class Tables {
     const Utf8Char& pair(std::uint8_t lead, std::uint8_t trail) const {
         return pairs_[static_cast<std::size_t>(lead) << 8 | trail];
     }
-    // CP932 form of a basic-plane code point above ASCII: 0 none, below 0x100
-    // one byte, otherwise lead byte in the high half.
-    std::uint16_t encoded(std::uint32_t cp) const { return cp < 0x10000 ? encode_[cp] : 0; }
 
   private:
-    // Converts all n input bytes from a fresh conversion state; the number
-    // of bytes produced, or 0 when the input does not convert whole.
-    static std::size_t convertWhole(iconv_t cd, const char* bytes, std::size_t n, char* out,
-                                    std::size_t outSize) {
-        char in[4] = {};
-        for (std::size_t i = 0; i < n && i < sizeof in; ++i) in[i] = bytes[i];
-        char* inPtr = in;
-        char* outPtr = out;
-        std::size_t inLeft = n;
-        std::size_t outLeft = outSize;
-        iconv(cd, nullptr, nullptr, nullptr, nullptr);
-        const std::size_t r = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-        if (r == static_cast<std::size_t>(-1) || inLeft != 0) return 0;
-        return outSize - outLeft;
-    }
+    // Trail bytes start at 0x40, so separators, CR and LF below it always
+    // stand for themselves.
+    static constexpr int kTrails = 256 - kLowestTrail;
 
-    static Utf8Char convertOne(iconv_t cd, const char* bytes, std::size_t n) {
-        Utf8Char result;
-        char out[8];
-        const std::size_t produced = convertWhole(cd, bytes, n, out, sizeof out);
-        if (produced == 0 || produced > 3) return result;
-        // Exactly one character must come out.
-        const auto first = static_cast<std::uint8_t>(out[0]);
-        const std::size_t expected = first < 0x80 ? 1 : first < 0xE0 ? 2 : first < 0xF0 ? 3 : 4;
-        if (expected != produced) return result;
-        result.len = static_cast<std::uint8_t>(produced);
-        for (std::size_t i = 0; i < produced; ++i) result.bytes[i] = out[i];
-        return result;
-    }
-
-    // A byte that alone is an incomplete sequence starts a double-byte character.
-    static bool probeLead(iconv_t cd, const char* in1) {
-        char in[1] = {in1[0]};
-        char out[8];
-        char* inPtr = in;
-        char* outPtr = out;
-        std::size_t inLeft = 1;
-        std::size_t outLeft = sizeof out;
-        iconv(cd, nullptr, nullptr, nullptr, nullptr);
-        const std::size_t r = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-        return r == static_cast<std::size_t>(-1) && errno == EINVAL;
-    }
-
-    static std::size_t utf8Of(std::uint32_t cp, char* out) {
-        if (cp < 0x800) {
-            out[0] = static_cast<char>(0xC0 | cp >> 6);
-            out[1] = static_cast<char>(0x80 | (cp & 0x3F));
-            return 2;
+    // Fills the pairs of one lead byte with as few iconv calls as it takes:
+    // the pairs go in one run, each followed by a line feed, so that the
+    // output splits back into one piece per pair. A pair that does not
+    // convert stops a run, which goes on after it. Whatever else comes out
+    // (a piece that is not exactly one character, a stop inside a pair)
+    // leaves the rest of the row to one call per pair.
+    void fillRow(iconv_t cd, std::uint8_t lead) {
+        Utf8Char* row = &pairs_[static_cast<std::size_t>(lead) << 8];
+        char in[kTrails * 3];
+        for (int k = 0; k < kTrails; ++k) {
+            in[k * 3] = static_cast<char>(lead);
+            in[k * 3 + 1] = static_cast<char>(kLowestTrail + k);
+            in[k * 3 + 2] = '\n';
         }
-        out[0] = static_cast<char>(0xE0 | cp >> 12);
-        out[1] = static_cast<char>(0x80 | (cp >> 6 & 0x3F));
-        out[2] = static_cast<char>(0x80 | (cp & 0x3F));
-        return 3;
+        char out[kTrails * 8];
+        int next = 0;  // the first pair not yet known
+        while (next < kTrails) {
+            char* inPtr = in + next * 3;
+            std::size_t inLeft = static_cast<std::size_t>(kTrails - next) * 3;
+            char* outPtr = out;
+            std::size_t outLeft = sizeof out;
+            iconv(cd, nullptr, nullptr, nullptr, nullptr);
+            const std::size_t r = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+            const int error = errno;
+            const std::size_t consumed = static_cast<std::size_t>(inPtr - (in + next * 3));
+            const char* const outEnd = outPtr;
+            const bool stopped = r == static_cast<std::size_t>(-1);
+            if (consumed % 3 != 0 || (stopped && error != EILSEQ)) break;
+            const int converted = static_cast<int>(consumed / 3);
+            const char* piece = out;
+            bool whole = true;
+            for (int k = 0; k < converted && whole; ++k) {
+                const auto* end = static_cast<const char*>(
+                    std::memchr(piece, '\n', static_cast<std::size_t>(outEnd - piece)));
+                const Utf8Char ch =
+                    end == nullptr ? Utf8Char{}
+                                   : oneCharacter(piece, static_cast<std::size_t>(end - piece));
+                if (ch.len == 0) {
+                    whole = false;
+                } else {
+                    row[kLowestTrail + next + k] = ch;
+                    piece = end + 1;
+                }
+            }
+            if (!whole || piece != outEnd) break;
+            // A stop leaves its pair without a character.
+            next += converted + (stopped ? 1 : 0);
+        }
+        for (int k = next; k < kTrails; ++k) {
+            const char pairBytes[2] = {static_cast<char>(lead),
+                                       static_cast<char>(kLowestTrail + k)};
+            row[kLowestTrail + k] = convertOne(cd, pairBytes, 2);
+        }
     }
 
     std::array<Utf8Char, 256> single_{};
     std::array<bool, 256> lead_{};
     std::vector<Utf8Char> pairs_;
+};
+
+// UTF-8 to CP932: every code point of the basic plane above ASCII.
+class EncodeTable {
+  public:
+    EncodeTable() : encode_(65536, 0) {
+        iconv_t toCp932 = iconv_open("CP932", "UTF-8");
+        if (toCp932 == reinterpret_cast<iconv_t>(-1)) return;
+        for (std::uint32_t cp = 0x80; cp < 0x10000; ++cp) {
+            if (cp >= 0xD800 && cp <= 0xDFFF) continue;
+            char in[3];
+            const std::size_t n = utf8Of(cp, in);
+            char out[8];
+            const std::size_t produced = convertWhole(toCp932, in, n, out, sizeof out);
+            if (produced == 1) {
+                encode_[cp] = static_cast<std::uint8_t>(out[0]);
+            } else if (produced == 2) {
+                encode_[cp] = static_cast<std::uint16_t>(static_cast<std::uint8_t>(out[0]) << 8 |
+                                                         static_cast<std::uint8_t>(out[1]));
+            }
+        }
+        iconv_close(toCp932);
+    }
+
+    // CP932 form of a basic-plane code point above ASCII: 0 none, below 0x100
+    // one byte, otherwise lead byte in the high half.
+    std::uint16_t encoded(std::uint32_t cp) const { return cp < 0x10000 ? encode_[cp] : 0; }
+
+  private:
     std::vector<std::uint16_t> encode_;
 };
 
-const Tables& tables() {
-    static const Tables instance;
+// Each direction is built on its first use, so that a run that only reads
+// files never pays for the encoding table.
+const DecodeTable& decodeTable() {
+    static const DecodeTable instance;
+    return instance;
+}
+
+const EncodeTable& encodeTable() {
+    static const EncodeTable instance;
     return instance;
 }
 
@@ -201,7 +275,7 @@ SVDB_ALIGN_HOT_LOOP std::size_t DecodeInto(std::string_view bytes, char separato
                                            std::size_t* separatorOffsets,
                                            std::size_t separatorRoom) {
     std::size_t separators = 0;
-    const Tables& t = tables();
+    const DecodeTable& t = decodeTable();
     const auto* p = reinterpret_cast<const std::uint8_t*>(bytes.data());
     const std::size_t n = bytes.size();
     // Worst case: every byte a half-width katakana (3 UTF-8 bytes each).
@@ -281,7 +355,7 @@ std::string ShiftJisCodec::decode(std::string_view bytes) {
 }
 
 void ShiftJisCodec::encodeAppend(std::string_view utf8, std::string& out, bool* lossless) {
-    const Tables& t = tables();
+    const EncodeTable& t = encodeTable();
     bool allMapped = true;
     out.reserve(out.size() + utf8.size());
     std::size_t i = 0;
@@ -312,7 +386,7 @@ std::string ShiftJisCodec::encode(std::string_view utf8, bool* lossless) {
 }
 
 int ShiftJisCodec::byteWidth(std::string_view utf8) {
-    const Tables& t = tables();
+    const EncodeTable& t = encodeTable();
     int width = 0;
     std::size_t i = 0;
     while (i < utf8.size()) {

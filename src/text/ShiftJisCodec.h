@@ -10,8 +10,10 @@ namespace svdb {
 // Shift_JIS (code page 932, through iconv's "CP932") to and from UTF-8.
 // Core text is UTF-8; bytes become text only at file boundaries, here.
 //
-// The conversion tables are built from iconv once, on first use, and are
-// read-only afterwards, so the functions are safe to call from any thread.
+// Each direction's conversion table is built from iconv once, when that
+// direction is first used (decoding never builds the encoding table, which
+// encode and byteWidth use), and is read-only afterwards, so the functions are
+// safe to call from any thread.
 class ShiftJisCodec {
   public:
     // Decodes CP932 bytes. Never fails: a byte that cannot be decoded

@@ -49,11 +49,9 @@ void Startup::showMainWindow(const QString& path) {
     mainWindow_->applyNormalSize();
     mainWindow_->centreOnScreen();
     mainWindow_->showGraphFrame(1);
-    mainWindow_->applyDeckListHeightRule();
     mainWindow_->show();
     mainWindow_->raise();
     mainWindow_->activateWindow();
-    mainWindow_->costGraphOpen = false;
     emit mainWindowShown();
 }
 

@@ -1,31 +1,23 @@
 #include "deck/gui/DeckEditor.h"
 
 #include <QAbstractItemModel>
-#include <QAction>
 #include <QApplication>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QTableView>
 
-#include "app/gui/MainWindow.h"
-#include "app/gui/MessageBoxes.h"
-#include "app/gui/QtText.h"
 #include "catalogue/CardTable.h"
-#include "catalogue/ExpansionNames.h"
 #include "deck/DeckModel.h"
+#include "deck/ProgramOptions.h"
 #include "deck/gui/DeckListModel.h"
+#include "search/gui/CardChoice.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/QtText.h"
 
 namespace svdb {
 
 namespace {
-
-const char* const kShowSide = "サイドボードを見る";
-const char* const kHideSide = "サイドボードを隠す";
 
 // Spaces around a card name do not belong to it.
 std::string trimSpaces(const std::string& s) {
@@ -45,84 +37,80 @@ class BusyPointer {
 
 }  // namespace
 
-DeckEditor::DeckEditor(MainWindow& window, DeckModel& deck, std::function<void()> redrawTypeBars,
-                       QObject* parent)
-    : QObject(parent), window_(window), deck_(deck), redrawTypeBars_(std::move(redrawTypeBars)) {
+DeckEditor::DeckEditor(DeckModel& deck, const ProgramOptions& options, CardChoice& cards,
+                       std::array<QTableView*, 2> views, std::array<DeckListModel*, 2> models,
+                       QWidget* dialogParent, QObject* parent)
+    : QObject(parent),
+      deck_(deck),
+      options_(options),
+      cards_(cards),
+      views_(views),
+      models_(models),
+      dialogParent_(dialogParent) {
+    // Told before the list models, so that a removal is seen while the views
+    // still select what the user chose.
+    deck_.addObserver(this);
     for (int i = 0; i < 2; ++i) {
-        QTableView* v = view(i);
-        DeckListModel* m = listModel(i);
+        QTableView* v = views_[i];
+        DeckListModel* m = models_[i];
         m->setDeck(&deck_, i);
         v->installEventFilter(this);
         v->viewport()->installEventFilter(this);
         watchedViews_[i] = v;
         watchedViewports_[i] = v->viewport();
-        connect(v->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-                [this, i] { viewSelectionChanged(i); });
-        connect(m, &DeckListModel::selectedRowChanged, this,
-                [this, i] { modelSelectionChanged(i); });
         connect(m, &QAbstractItemModel::rowsInserted, this,
                 [this, i](const QModelIndex&, int first, int) { scrollToNewRow(i, first); });
+        connect(m, &QAbstractItemModel::rowsRemoved, this, [this, i] {
+            if (!removingSelected_[i]) return;
+            removingSelected_[i] = false;
+            views_[i]->selectionModel()->clear();
+        });
         connect(v, &QAbstractItemView::clicked, this, [this, i] { ShowSelectedCard(i); });
         connect(v, &QAbstractItemView::doubleClicked, this, [this, i] {
-            if (!deck_.list(i).empty()) window_.ShowOpeningChance(i);
+            if (const std::optional<int> row = selectedRow(i)) emit openingChanceRequested(i, *row);
         });
     }
-    if (auto* b = window_.control<QPushButton>(QStringLiteral("CbViewSide")))
-        b->setText(u8(sideDeckShown() ? kHideSide : kShowSide));
 }
 
 DeckEditor::~DeckEditor() {
-    for (int i = 0; i < 2; ++i) {
-        if (DeckListModel* m = listModel(i)) m->setDeck(nullptr, i);
-    }
+    deck_.removeObserver(this);
+    for (int i = 0; i < 2; ++i) models_[i]->setDeck(nullptr, i);
 }
 
-QTableView* DeckEditor::view(int list) const {
-    return window_.deckList(list);
+void DeckEditor::rowAboutToBeRemoved(int list, int row) {
+    // A removed entry takes the selection with it: the view would hand it to
+    // the next row, and the next command would act on a row the user never
+    // chose.
+    if (list == DeckModel::kMain || list == DeckModel::kSide)
+        removingSelected_[list] = selectedRow(list) == row;
 }
 
-DeckListModel* DeckEditor::listModel(int list) const {
-    return window_.deckListModel(list);
+std::optional<int> DeckEditor::selectedRow(int list) const {
+    if (list != DeckModel::kMain && list != DeckModel::kSide) return std::nullopt;
+    const QModelIndexList rows = views_[list]->selectionModel()->selectedRows();
+    if (rows.size() != 1) return std::nullopt;
+    return rows.front().row();
 }
 
 // ---------------------------------------------------------------------------
 // Commands
 
-CardListRow DeckEditor::cardRowAt(int row) const {
-    const QAbstractItemModel* m = window_.cardList()->model();
-    auto text = [m, row](int column) {
-        return m->index(row, column).data().toString().toStdString();
-    };
-    return CardListRow{text(0), text(1), text(2), text(3)};
-}
-
-std::optional<CardListRow> DeckEditor::currentCardRow() const {
-    const QModelIndex current = window_.cardList()->currentIndex();
-    if (!current.isValid()) return std::nullopt;
-    return cardRowAt(current.row());
-}
-
 void DeckEditor::addCopies(int copies, int list) {
-    if (window_.optionItem(5)->isChecked()) {
+    if (options_.multiSelect()) {
         BusyPointer busy;
-        const QAbstractItemModel* m = window_.cardList()->model();
-        const QItemSelectionModel* selection = window_.cardList()->selectionModel();
-        for (int r = 0; r < m->rowCount(); ++r) {
-            if (!selection->isRowSelected(r, QModelIndex())) continue;
+        for (const CardRef& card : cards_.selectedCards()) {
             auto n = static_cast<std::int16_t>(copies);
-            deck_.AddListItem(cardRowAt(r), n, list, window_.deckOptions());
+            deck_.AddListItem(card, n, list, options_.deckOptions());
         }
     } else {
-        const std::optional<CardListRow> current = currentCardRow();
         auto n = static_cast<std::int16_t>(copies);
-        deck_.AddCard(n, list, current ? &*current : nullptr, window_.deckOptions());
+        deck_.AddCard(n, list, cards_.currentCard(), options_.deckOptions());
     }
-    if (redrawTypeBars_) redrawTypeBars_();
 }
 
 void DeckEditor::AddButton(int copies, int list) {
     addCopies(copies, list);
-    window_.cardList()->setFocus();
+    cards_.focusList();
 }
 
 void DeckEditor::AddByKey() {
@@ -130,129 +118,83 @@ void DeckEditor::AddByKey() {
 }
 
 void DeckEditor::AddByDoubleClick() {
-    if (window_.cardList()->model()->rowCount() > 0) {
-        const std::optional<CardListRow> current = currentCardRow();
-        std::int16_t n = 1;
-        deck_.AddCard(n, DeckModel::kMain, current ? &*current : nullptr, window_.deckOptions());
-    }
-    if (redrawTypeBars_) redrawTypeBars_();
+    if (cards_.cardCount() == 0) return;
+    std::int16_t n = 1;
+    deck_.AddCard(n, DeckModel::kMain, cards_.currentCard(), options_.deckOptions());
 }
 
 void DeckEditor::RemoveOneCopy(int list) {
-    deck_.RemoveOneCopy(list);
+    if (const std::optional<int> row = selectedRow(list)) deck_.RemoveOneCopy(list, *row);
 }
 
 void DeckEditor::RemoveEntry(int list) {
-    deck_.RemoveEntry(list);
+    if (const std::optional<int> row = selectedRow(list)) deck_.RemoveEntry(list, *row);
 }
 
 void DeckEditor::ClearDecksAfterAsking() {
     const auto answer = MessageBoxes::show(
-        &window_, u8("全削除"), u8("デッキリストを全て削除します。よろしいですか？"),
+        dialogParent_, u8("全削除"), u8("デッキリストを全て削除します。よろしいですか？"),
         QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No);
     if (answer != QMessageBox::No) deck_.ClearDecks();
 }
 
 bool DeckEditor::MoveOneCopy(int toList) {
-    return deck_.MoveOneCopy(toList);
+    if (toList != DeckModel::kMain && toList != DeckModel::kSide) return false;
+    const std::optional<int> row = selectedRow(1 - toList);
+    return row && deck_.MoveOneCopy(toList, *row);
 }
 
 bool DeckEditor::AddSide(std::int16_t& copies, int toList, int fromList) {
-    return deck_.AddSide(copies, toList, fromList);
+    const std::optional<int> row = selectedRow(fromList);
+    return row && deck_.AddSide(copies, toList, fromList, *row);
 }
 
 void DeckEditor::scrollToNewRow(int list, int row) {
-    view(list)->scrollTo(listModel(list)->index(row, 0));
-}
-
-bool DeckEditor::sideDeckShown() const {
-    return !view(DeckModel::kSide)->isHidden();
-}
-
-void DeckEditor::ToggleSideDeckView() {
-    const bool show = !sideDeckShown();
-    view(DeckModel::kSide)->setVisible(show);
-    if (auto* label = window_.control<QLabel>(QStringLiteral("LBTotal_1"))) label->setVisible(show);
-    window_.deckTotal(DeckModel::kSide)->setVisible(show);
-    if (auto* b = window_.control<QPushButton>(QStringLiteral("CbViewSide")))
-        b->setText(u8(show ? kHideSide : kShowSide));
-    window_.applyDeckListHeightRule();
-}
-
-// ---------------------------------------------------------------------------
-// Selection, both ways
-
-void DeckEditor::viewSelectionChanged(int list) {
-    // While the model inserts, removes, moves or resets rows the view's
-    // selection follows on its own; the deck model adjusts its row itself.
-    if (syncingSelection_ || listModel(list)->changing()) return;
-    const QModelIndexList rows = view(list)->selectionModel()->selectedRows();
-    std::optional<int> row;
-    if (rows.size() == 1) row = rows.front().row();
-    syncingSelection_ = true;
-    deck_.SetSelectedRow(list, row);
-    syncingSelection_ = false;
-}
-
-void DeckEditor::modelSelectionChanged(int list) {
-    if (syncingSelection_) return;
-    syncingSelection_ = true;
-    QItemSelectionModel* selection = view(list)->selectionModel();
-    if (const std::optional<int> row = deck_.list(list).selectedRow()) {
-        selection->setCurrentIndex(listModel(list)->index(*row, 0),
-                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    } else {
-        selection->clearSelection();
-    }
-    syncingSelection_ = false;
+    views_[list]->scrollTo(models_[list]->index(row, 0));
 }
 
 // ---------------------------------------------------------------------------
 // Deck view events
 
 void DeckEditor::ShowSelectedCard(int list) {
-    const DeckList& l = deck_.list(list);
-    const std::optional<int> selected = l.selectedRow();
+    const std::optional<int> selected = selectedRow(list);
     if (!selected) return;
-    window_.ClearCardDetail();
-    const DeckEntry& e = l.rows[static_cast<std::size_t>(*selected)];
-    const std::string name = trimSpaces(e.cardName);
+    emit detailCleared();
+    const DeckEntry& e = deck_.list(list).rows[static_cast<std::size_t>(*selected)];
+    // A deck entry keeps the texts of its card; the card is found by them.
     const int slot = FactionSlotOf(e.faction);
-    const std::optional<int> row = FindCardRow(deck_.table(), slot, e.cardNumber, name);
-    if (!row) return;
-    const std::string_view expansion = ExpansionNameOf(deck_.table().at(slot, *row).expansion);
-    window_.ShowCardDetail(
-        slot, QString::fromStdString(e.cardNumber), QString::fromStdString(name),
-        toQString(expansion));
+    const std::optional<int> row =
+        FindCardRow(deck_.table(), slot, e.cardNumber, trimSpaces(e.cardName));
+    if (row) emit cardChosen(CardRef{slot, *row});
 }
 
 void DeckEditor::DropOn(int list) {
     if (deck_.list(list).empty()) return;
-    const std::optional<int> target = listModel(list)->dropHighlightRow();
+    const std::optional<int> target = models_[list]->dropHighlightRow();
     if (target) {
         if (list == dragSourceList_) {
             // A drop on the dragged row itself changes nothing.
             if (!draggedRow_ || *target == *draggedRow_) return;
             deck_.ReorderEntry(list, *draggedRow_, *target);
         } else {
-            MessageBoxes::show(&window_, MainWindow::kTitle, u8("未対応"), QMessageBox::NoIcon,
-                               QMessageBox::Ok);
+            MessageBoxes::show(dialogParent_, MessageBoxes::programTitle(), u8("未対応"),
+                               QMessageBox::NoIcon, QMessageBox::Ok);
         }
     }
-    for (int i = 0; i < 2; ++i) listModel(i)->setDropHighlightRow(std::nullopt);
+    for (DeckListModel* m : models_) m->setDropHighlightRow(std::nullopt);
     dragging_ = false;
 }
 
 int DeckEditor::listAt(const QPoint& global) const {
     for (int i = 0; i < 2; ++i) {
-        QWidget* vp = view(i)->viewport();
+        QWidget* vp = views_[i]->viewport();
         if (vp->isVisible() && vp->rect().contains(vp->mapFromGlobal(global))) return i;
     }
     return -1;
 }
 
 std::optional<int> DeckEditor::rowAt(int list, const QPoint& global) const {
-    QTableView* v = view(list);
+    QTableView* v = views_[list];
     const int row = v->rowAt(v->viewport()->mapFromGlobal(global).y());
     if (row < 0) return std::nullopt;
     return row;
@@ -260,10 +202,7 @@ std::optional<int> DeckEditor::rowAt(int list, const QPoint& global) const {
 
 bool DeckEditor::mousePress(int list, int button, const QPoint& global) {
     if (button == Qt::RightButton) {
-        if (deck_.list(list).empty()) return false;
-        window_.toClipboardItem(2)->setEnabled(true);
-        window_.contextSource = 1;
-        window_.contextMenu()->popup(global);
+        if (!deck_.list(list).empty()) emit contextMenuRequested(global);
         return false;
     }
     dragSourceList_ = list;
@@ -284,7 +223,7 @@ void DeckEditor::mouseMove(const QPoint& global) {
     for (int i = 0; i < 2; ++i) {
         std::optional<int> row;
         if (i == over && !deck_.list(i).empty()) row = rowAt(i, global);
-        listModel(i)->setDropHighlightRow(row);
+        models_[i]->setDropHighlightRow(row);
     }
 }
 
@@ -300,7 +239,7 @@ void DeckEditor::mouseRelease(const QPoint& global) {
 
 void DeckEditor::endGesture() {
     // Once the button is up nothing is being dragged, whatever the drop did.
-    for (int i = 0; i < 2; ++i) listModel(i)->setDropHighlightRow(std::nullopt);
+    for (DeckListModel* m : models_) m->setDropHighlightRow(std::nullopt);
     dragging_ = false;
 }
 
@@ -319,7 +258,7 @@ bool DeckEditor::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyPress:
             if (!onViewport && static_cast<QKeyEvent*>(event)->key() == Qt::Key_D) {
-                deck_.RemoveOneCopy(list);
+                RemoveOneCopy(list);
                 return true;
             }
             break;

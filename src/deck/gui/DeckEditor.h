@@ -4,52 +4,53 @@
 #include <QPoint>
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <optional>
 
-#include "search/CardListRow.h"
+#include "catalogue/CardRef.h"
+#include "deck/DeckObserver.h"
 
 class QTableView;
+class QWidget;
 
 namespace svdb {
 
+class CardChoice;
 class DeckListModel;
 class DeckModel;
-class MainWindow;
+class ProgramOptions;
 
-// The deck editing commands of the main window and the behaviour of its two
-// deck list views ListDeck_0 (main deck) and ListDeck_1 (side deck). Every
-// rule lives in the deck model; this class reads the controls (the card
-// list's current or selected rows, the option check marks at the moment of
-// use), calls the model and gives the focus where it belongs.
+// The deck editing commands and the behaviour of the two deck list views
+// ListDeck_0 (main deck) and ListDeck_1 (side deck). Every rule lives in the
+// deck model; this class takes the cards from the card list, the options at
+// the moment of use and the row each command acts on (a view's selected
+// row), calls the model and gives the focus where it belongs.
 //
-// The deck views keep one selected row each, in step with the model's
-// selected row both ways. On a deck view a click shows the card in the
-// card-information panel, a double-click asks for the opening-hand chance,
-// "D" removes one copy, the right button opens the pop-up menu, and a drag
-// with the left button reorders the rows of one list: the entry lands just
-// before the row it is dropped on. A drop on a row of the other list is not
-// supported and says "未対応".
-class DeckEditor : public QObject {
+// On a deck view a click shows the card, a double-click asks for the
+// opening-hand chance, "D" removes one copy, the right button asks for the
+// pop-up menu, and a drag with the left button reorders the rows of one
+// list: the entry lands just before the row it is dropped on. A drop on a
+// row of the other list is not supported and says "未対応".
+class DeckEditor : public QObject, private DeckObserver {
     Q_OBJECT
 
   public:
-    // redrawTypeBars repaints the five type bars after an add.
-    DeckEditor(MainWindow& window, DeckModel& deck, std::function<void()> redrawTypeBars,
-               QObject* parent = nullptr);
+    // The views show the models; views, models, deck, options and cards
+    // outlive the editor. Message boxes open over dialogParent.
+    DeckEditor(DeckModel& deck, const ProgramOptions& options, CardChoice& cards,
+               std::array<QTableView*, 2> views, std::array<DeckListModel*, 2> models,
+               QWidget* dialogParent, QObject* parent = nullptr);
     ~DeckEditor() override;
 
     // --- Commands ---
-    // Add button: copies of the card list's current row to list, or, with
-    // "マルチセレクト" on, of every selected card-list row from the top down
-    // (each with its own count and limit); then the type bars are redrawn and
-    // the focus goes back to the card list.
+    // Add button: copies of the card list's current card to list, or, with
+    // "マルチセレクト" on, of every selected card from the top down (each with
+    // its own count and limit); then the focus goes back to the card list.
     void AddButton(int copies, int list);
     // Key "A" in the card list: one copy to the main deck as the ">" button
     // adds it, leaving the focus where it is.
     void AddByKey();
-    // Double-click in the card list: one copy of the current row to the main
-    // deck while the list has rows (the multi-select option plays no part).
+    // Double-click in the card list: one copy of the current card to the
+    // main deck (the multi-select option plays no part).
     void AddByDoubleClick();
     void RemoveOneCopy(int list);
     void RemoveEntry(int list);
@@ -61,13 +62,12 @@ class DeckEditor : public QObject {
     // when fewer were placed); true when copies were placed.
     bool AddSide(std::int16_t& copies, int toList, int fromList);
 
-    // Shows or hides the side deck with its total; the button caption names
-    // what the next click does.
-    void ToggleSideDeckView();
-    bool sideDeckShown() const;
+    // The selected row of a list's view, if one is.
+    std::optional<int> selectedRow(int list) const;
 
     // --- Deck view events ---
-    // Click: shows the selected entry's card in the card-information panel.
+    // Click: blanks the card-information panel and shows the selected
+    // entry's card there.
     void ShowSelectedCard(int list);
     // Drop of a reorder drag on list, at its drop-highlighted row.
     void DropOn(int list);
@@ -78,19 +78,22 @@ class DeckEditor : public QObject {
     std::optional<int> draggedRow() const { return draggedRow_; }
     bool dragging() const { return dragging_; }
 
+  signals:
+    void detailCleared();
+    // A deck entry's card is to be shown in the card-information panel.
+    void cardChosen(CardRef card);
+    // A deck row was double-clicked.
+    void openingChanceRequested(int list, int row);
+    // The right button was pressed on a deck list with rows.
+    void contextMenuRequested(const QPoint& globalPos);
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    QTableView* view(int list) const;
-    DeckListModel* listModel(int list) const;
-    CardListRow cardRowAt(int row) const;
-    std::optional<CardListRow> currentCardRow() const;
+    void rowAboutToBeRemoved(int list, int row) override;
     void addCopies(int copies, int list);
     void scrollToNewRow(int list, int row);
-
-    void viewSelectionChanged(int list);
-    void modelSelectionChanged(int list);
 
     // The deck list whose viewport is under a global position, or -1.
     int listAt(const QPoint& global) const;
@@ -100,15 +103,18 @@ class DeckEditor : public QObject {
     void mouseRelease(const QPoint& global);
     void endGesture();
 
-    MainWindow& window_;
     DeckModel& deck_;
+    const ProgramOptions& options_;
+    CardChoice& cards_;
+    std::array<QTableView*, 2> views_;
+    std::array<DeckListModel*, 2> models_;
+    QWidget* dialogParent_;
     // The two lists and their viewports, kept from the start: events may
     // still arrive while a list is being destroyed, when it can no longer be
     // asked for its viewport.
     std::array<QObject*, 2> watchedViews_{};
     std::array<QObject*, 2> watchedViewports_{};
-    std::function<void()> redrawTypeBars_;
-    bool syncingSelection_ = false;
+    std::array<bool, 2> removingSelected_{};
 
     int dragSourceList_ = 0;
     std::optional<int> draggedRow_;

@@ -4,7 +4,7 @@
 #include <QColor>
 #include <QPalette>
 
-#include "app/RowColour.h"
+#include "catalogue/RowColour.h"
 #include "deck/DeckModel.h"
 
 namespace svdb {
@@ -148,11 +148,6 @@ void DeckListModel::listReset(int list) {
     if (!mine(list)) return;
     endResetModel();
     changing_ = false;
-}
-
-void DeckListModel::selectionChanged(int list) {
-    if (!mine(list)) return;
-    emit selectedRowChanged();
 }
 
 }  // namespace svdb

@@ -52,10 +52,6 @@ class DeckListModel : public QAbstractTableModel, public DeckObserver {
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
-  signals:
-    // The deck model's selected row of this list changed.
-    void selectedRowChanged();
-
   private:
     void rowAboutToBeInserted(int list, int row) override;
     void rowInserted(int list, int row) override;
@@ -66,7 +62,6 @@ class DeckListModel : public QAbstractTableModel, public DeckObserver {
     void rowMoved(int list, int from, int destination) override;
     void listAboutToBeReset(int list) override;
     void listReset(int list) override;
-    void selectionChanged(int list) override;
 
     bool mine(int list) const { return deck_ && list == list_; }
 

@@ -75,10 +75,7 @@ void CardListController::showCard(int navMode) {
     } else {
         r = CardListLandingRow(navMode, s, n, walk_.groupStart);
     }
-    const CardListRow& row = model_->rowAt(r - 1);
-    emit showDetailRequested(FactionSlotOf(row.faction), QString::fromStdString(row.cardNumber),
-                             QString::fromStdString(row.cardName),
-                             QString::fromStdString(row.expansionName));
+    emit showDetailRequested(model_->cardAt(r - 1));
 }
 
 bool CardListController::keyPressed(int key, bool shift) {

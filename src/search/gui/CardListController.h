@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "catalogue/CardRef.h"
 #include "search/FilterWalk.h"
 
 class QTableView;
@@ -52,8 +53,7 @@ class CardListController : public QObject {
 
   signals:
     void clearDetailRequested();
-    void showDetailRequested(int slot, const QString& cardNumber, const QString& cardName,
-                             const QString& expansionName);
+    void showDetailRequested(CardRef card);
     // A row was double-clicked.
     void rowDoubleClicked();
     // The key "A" was pressed in the list.

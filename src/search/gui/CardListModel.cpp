@@ -6,7 +6,7 @@
 #include <numeric>
 #include <string>
 
-#include "app/RowColour.h"
+#include "catalogue/RowColour.h"
 
 namespace svdb {
 
@@ -33,7 +33,11 @@ CardListModel::CardListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void CardListModel::setRows(std::vector<CardListRow> rows) {
     std::vector<ListedCard> cards(rows.size());
-    for (std::size_t i = 0; i < rows.size(); ++i) cards[i].texts = std::move(rows[i]);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        cards[i].slot = -1;
+        cards[i].row = -1;
+        cards[i].texts = std::move(rows[i]);
+    }
     swapCards(cards);
 }
 

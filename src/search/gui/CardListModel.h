@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "catalogue/CardRef.h"
 #include "search/CardListRow.h"
 #include "search/FilterWalk.h"
 
@@ -29,7 +30,8 @@ class CardListModel : public QAbstractTableModel {
 
     explicit CardListModel(QObject* parent = nullptr);
 
-    // Replaces every row.
+    // Replaces every row by rows that stand for no catalogue card (their
+    // card is not valid).
     void setRows(std::vector<CardListRow> rows);
     // Replaces every row by the cards of a walk, swapping storage with it: the
     // vector comes back holding the previous rows, whose buffers the next walk
@@ -37,7 +39,13 @@ class CardListModel : public QAbstractTableModel {
     void swapCards(std::vector<ListedCard>& cards);
 
     // The row shown at a 0-based position; the position must be valid.
-    const CardListRow& rowAt(int row) const { return cardAt(row).texts; }
+    const CardListRow& rowAt(int row) const { return listedAt(row).texts; }
+    // The catalogue card shown at a 0-based position; the position must be
+    // valid.
+    CardRef cardAt(int row) const {
+        const ListedCard& c = listedAt(row);
+        return CardRef{c.slot, c.row};
+    }
     // Where the row shown at a 0-based position stands in walk order.
     int walkPosition(int row) const { return order_.at(static_cast<std::size_t>(row)); }
     // The 0-based position at which the row of a walk position is shown.
@@ -68,7 +76,7 @@ class CardListModel : public QAbstractTableModel {
                         int role = Qt::DisplayRole) const override;
 
   private:
-    const ListedCard& cardAt(int row) const {
+    const ListedCard& listedAt(int row) const {
         return cards_[static_cast<std::size_t>(walkPosition(row))];
     }
     // Replaces the order table, after the cards were replaced.

@@ -1,0 +1,157 @@
+#include "search/gui/SearchPane.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "search/FilterCaptions.h"
+#include "widgets/Controls.h"
+#include "widgets/QtText.h"
+
+namespace svdb {
+
+SearchPane::SearchPane(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("SearchPane"));
+    auto* col = new QVBoxLayout(this);
+    col->setContentsMargins(Controls::kMargin, 2, Controls::kMargin, Controls::kMargin);
+    col->setSpacing(Controls::kSpacing);
+    col->addWidget(buildTextSearch());
+    col->addWidget(buildNumericSearch());
+    col->addStretch(1);
+
+    fillChoiceLists();
+    // Typing a value refills the list as picking one does.
+    for (int i = 0; i < 2; ++i) {
+        connect(ComboNum_[i], &QComboBox::editTextChanged, this, [this, i] { ComboNum_Click(i); });
+    }
+}
+
+QWidget* SearchPane::buildTextSearch() {
+    auto* frame = Controls::group(this, QStringLiteral("FrameFindText"), u8("テキスト内検索"));
+    auto* row = new QHBoxLayout(frame);
+    row->setContentsMargins(Controls::kMargin + 2, 0, Controls::kMargin + 2, 3);
+    row->setSpacing(6);
+    static const char* const boxes[3][2] = {{"CheckFindName", "名称"},
+                                            {"CheckFindText", "テキスト"},
+                                            {"CheckFindFlavor", "フレーバー"}};
+    for (int i = 0; i < 3; ++i) {
+        findIn_[i] = Controls::check(frame, QLatin1String(boxes[i][0]), u8(boxes[i][1]));
+        connect(findIn_[i], &QCheckBox::clicked, this, [this] { CheckFind_Click(); });
+        row->addWidget(findIn_[i]);
+    }
+    ComboFind_ = Controls::named(new QComboBox(frame), QStringLiteral("ComboFind"),
+                                 u8("テキスト内を検索します"));
+    ComboFind_->setEditable(true);
+    ComboFind_->setInsertPolicy(QComboBox::NoInsert);
+    ComboFind_->setMaxVisibleItems(16);
+    ComboFind_->setFixedHeight(Controls::kButtonHeight);
+    ComboFind_->setMinimumWidth(60);
+    connect(ComboFind_, &QComboBox::activated, this, [this] { ComboFind_Click(); });
+    connect(ComboFind_->lineEdit(), &QLineEdit::returnPressed, this, [this] { ComboFind_Enter(); });
+    row->addWidget(ComboFind_, 1);
+    auto* reset =
+        Controls::button(frame, Controls::indexed("CommandClear", 1), QStringLiteral("Reset"));
+    reset->setFixedWidth(52);
+    reset->setEnabled(false);  // until the panel's reset rules are built
+    connect(reset, &QPushButton::clicked, this, [this] { CommandClear_Click(1); });
+    row->addWidget(reset);
+    return frame;
+}
+
+QWidget* SearchPane::buildNumericSearch() {
+    auto* frame = Controls::group(this, QStringLiteral("FrameFindNum"), u8("数値検索"));
+    auto* g = new QGridLayout(frame);
+    g->setContentsMargins(Controls::kMargin + 2, 0, Controls::kMargin + 2, 3);
+    g->setHorizontalSpacing(6);
+    g->setVerticalSpacing(2);
+    ComboSyugo_ = Controls::named(new QComboBox(frame), QStringLiteral("ComboSyugo"),
+                                  u8("検索したい項目名を選びます"));
+    ComboSyugo_->setFixedHeight(Controls::kButtonHeight);
+    ComboSyugo_->setMinimumWidth(100);
+    connect(ComboSyugo_, &QComboBox::activated, this, [this] { ComboSyugo_Click(); });
+    g->addWidget(ComboSyugo_, 0, 0);
+    for (int i = 0; i < 2; ++i) {
+        ComboNum_[i] = Controls::named(new QComboBox(frame), Controls::indexed("ComboNum", i),
+                                       u8("指定した数字のものを検索します"));
+        ComboNum_[i]->setEditable(true);
+        ComboNum_[i]->setInsertPolicy(QComboBox::NoInsert);
+        ComboNum_[i]->setFixedSize(56, Controls::kButtonHeight);
+        connect(ComboNum_[i], &QComboBox::activated, this, [this, i] { ComboNum_Click(i); });
+    }
+    g->addWidget(ComboNum_[0], 0, 1);
+    auto* tilde = new QLabel(u8("～"), frame);
+    tilde->setAlignment(Qt::AlignCenter);
+    g->addWidget(tilde, 0, 2);
+    g->addWidget(ComboNum_[1], 0, 3);
+    auto* reset =
+        Controls::button(frame, Controls::indexed("CommandClear", 0), QStringLiteral("Reset"));
+    reset->setFixedWidth(52);
+    reset->setEnabled(false);  // until the panel's reset rules are built
+    connect(reset, &QPushButton::clicked, this, [this] { CommandClear_Click(0); });
+    g->addWidget(reset, 0, 5);
+    g->setColumnStretch(4, 1);
+    LabelFindHint_ =
+        Controls::label(frame, QStringLiteral("LabelFindHint"), u8("検索項目を指定してください。"));
+    g->addWidget(LabelFindHint_, 1, 0, 1, 6);
+    return frame;
+}
+
+void SearchPane::fillChoiceLists() {
+    const QSignalBlocker blockSyugo(ComboSyugo_);
+    const QSignalBlocker blockMin(ComboNum_[0]);
+    const QSignalBlocker blockMax(ComboNum_[1]);
+    const QSignalBlocker blockFind(ComboFind_);
+    ComboSyugo_->clear();
+    for (std::string_view s : SearchItemCaptions()) ComboSyugo_->addItem(toQString(s));
+    ComboSyugo_->setCurrentIndex(-1);
+
+    ComboNum_[0]->clear();
+    ComboNum_[0]->addItem(QStringLiteral("*"));
+    for (int n = 0; n <= 9; ++n) ComboNum_[0]->addItem(QString::number(n));
+    ComboNum_[0]->setCurrentIndex(-1);
+    ComboNum_[0]->setEditText(QString());
+    ComboNum_[1]->clear();
+    ComboNum_[1]->setEditText(QString());
+
+    ComboFind_->clear();
+    for (std::string_view s : FindPresets()) ComboFind_->addItem(toQString(s));
+    ComboFind_->setCurrentIndex(-1);
+    ComboFind_->setEditText(QString());
+}
+
+SearchTexts SearchPane::searchTexts() const {
+    SearchTexts texts;
+    texts.searchItem = ComboSyugo_->currentText().toStdString();
+    texts.minimum = ComboNum_[0]->currentText().toStdString();
+    texts.maximum = ComboNum_[1]->currentText().toStdString();
+    texts.findTerm = ComboFind_->currentText().toStdString();
+    texts.findName = findIn_[0]->checkState() == Qt::Checked;
+    texts.findText = findIn_[1]->checkState() == Qt::Checked;
+    texts.findFlavor = findIn_[2]->checkState() == Qt::Checked;
+    return texts;
+}
+
+void SearchPane::CheckFind_Click() {
+    emit searchChanged();
+}
+void SearchPane::ComboFind_Click() {
+    emit searchChanged();
+}
+void SearchPane::ComboFind_Enter() {
+    emit searchChanged();
+}
+void SearchPane::ComboSyugo_Click() {
+    emit searchChanged();
+}
+void SearchPane::ComboNum_Click(int) {
+    emit searchChanged();
+}
+void SearchPane::CommandClear_Click(int) {}
+
+}  // namespace svdb

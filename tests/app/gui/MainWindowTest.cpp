@@ -1,0 +1,353 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QTabBar>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <memory>
+
+#include "app/gui/MainWindow.h"
+#include "catalogue/CardTable.h"
+#include "catalogue/ExpansionNames.h"
+#include "deck/gui/DeckPane.h"
+#include "search/gui/CardListPane.h"
+#include "search/gui/FilterPane.h"
+#include "search/gui/SearchPane.h"
+#include "stats/gui/DeckInfoPane.h"
+#include "widgets/AppFonts.h"
+
+namespace svdb {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        window = std::make_unique<MainWindow>(table);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void TearDown() override { window.reset(); }
+
+    QObject* find(const QString& name) const {
+        if (window->objectName() == name) return window.get();
+        return window->findChild<QObject*>(name);
+    }
+
+    CardTable table;
+    std::unique_ptr<MainWindow> window;
+};
+
+// The menus and their items belong to the window; the panes own the rest.
+TEST_F(MainWindowTest, WindowOwnsTheMenusAndTheirItems) {
+    // clang-format off
+    const char* const names[] = {
+        "File", "Deck_Open", "Open", "Save", "SaveHTML", "SaveXML", "Quit", "anari", "costgraph",
+        "TestDraw", "ExpansionMain", "ExpansionSub_0", "ExpansionSub_15", "OptionMain",
+        "OptionSub_1", "OptionSub_5", "AboutMain", "AboutSub_0", "AboutSub_1", "SearchMenu",
+        "FindDetail", "contextmenu", "ToClipboard_1", "ToClipboard_3", "ContextOutput2File",
+    };
+    // clang-format on
+    for (const char* name : names) {
+        QObject* o = find(QString::fromUtf8(name));
+        ASSERT_NE(o, nullptr) << name;
+        EXPECT_EQ(o->parent(), window.get()) << name;
+    }
+}
+
+TEST_F(MainWindowTest, WindowTitleNameAndNormalSize) {
+    EXPECT_EQ(window->objectName(), QStringLiteral("Form1"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Starvane Deck Builder"));
+    EXPECT_EQ(window->size(), QSize(800, 570));
+    // The layout asks for no more than the normal size, so the size sticks.
+    EXPECT_LE(window->minimumSizeHint().width(), 800);
+    EXPECT_LE(window->minimumSizeHint().height(), 570);
+}
+
+TEST_F(MainWindowTest, NeverSmallerThanNormalAndListsTakeExtraRoom) {
+    window->resize(640, 480);
+    QApplication::processEvents();
+    EXPECT_EQ(window->size(), QSize(800, 570));
+
+    QTableView* cards = window->cardListPane()->view();
+    QTableView* deck = window->deckPane()->deckList(0);
+    const QSize cardsBefore = cards->size(), deckBefore = deck->size();
+    window->resize(1000, 700);
+    QApplication::processEvents();
+    EXPECT_GT(cards->width(), cardsBefore.width());
+    EXPECT_GT(cards->height(), cardsBefore.height());
+    EXPECT_GT(deck->width(), deckBefore.width());
+    EXPECT_GT(deck->height(), deckBefore.height());
+}
+
+TEST_F(MainWindowTest, TabStripHasThreeTabsSwitchingTheGraphFrames) {
+    DeckInfoPane* info = window->deckInfoPane();
+    QTabBar* tabs = info->tabStrip();
+    ASSERT_EQ(tabs->count(), 3);
+    const char* const captions[3] = {"デッキ情報", "グラフ", "検索"};
+    const char* const tips[3] = {"デッキの構成情報を表示します", "色別にグラフ表示します",
+                                 "検索します"};
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(tabs->tabText(i), QString::fromUtf8(captions[i]));
+        EXPECT_EQ(tabs->tabToolTip(i), QString::fromUtf8(tips[i]));
+    }
+    EXPECT_EQ(info->graphStack()->currentWidget(), info->graphFrame(1));
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    EXPECT_EQ(info->graphStack()->currentWidget(), info->graphFrame(2));
+    window->findChild<QAction*>(QStringLiteral("FindDetail"))->trigger();
+    EXPECT_EQ(tabs->currentIndex(), 2);
+    EXPECT_EQ(info->graphStack()->currentWidget(), info->graphFrame(3));
+    EXPECT_TRUE(info->graphFrame(3)->isAncestorOf(window->searchPane()));
+}
+
+// Every text a column can show fits in it, at the fonts in use: the widest
+// faction names, a long card number and every expansion name.
+TEST_F(MainWindowTest, ListColumnsShowTheirWidestTextsWhole) {
+    QStringList expansions;
+    for (std::string_view e : ExpansionNames()) expansions << QString::fromUtf8(e.data(), e.size());
+    const QStringList factions = {"ティターンズ", "ザンスカール", "ネオジオン", "クロスボーン"};
+    struct Column {
+        QTableView* view;
+        int column;
+        QStringList texts;
+    };
+    QTableView* cards = window->cardListPane()->view();
+    const Column columns[] = {
+        {cards, 0, factions},
+        {cards, 1, {"SPOL-10"}},
+        {cards, 3, expansions},
+        {window->deckPane()->deckList(0), 0, factions},
+        {window->deckPane()->deckList(0), 1, {"SPOL-10"}},
+        {window->deckPane()->deckList(1), 0, {"ティタ", "ザンスカール"}},
+        {window->deckPane()->deckList(1), 3, {"枚数"}},
+    };
+    for (const Column& c : columns) {
+        SCOPED_TRACE(c.view->objectName().toStdString() + " " + std::to_string(c.column));
+        const int margin =
+            c.view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, c.view) + 1;
+        const QFontMetrics fm(c.view->font());
+        for (const QString& t : c.texts) {
+            EXPECT_LE(fm.horizontalAdvance(t) + 2 * margin, c.view->columnWidth(c.column))
+                << t.toStdString();
+        }
+        EXPECT_FALSE(c.view->verticalHeader()->isVisible());
+        EXPECT_EQ(c.view->selectionBehavior(), QAbstractItemView::SelectRows);
+    }
+}
+
+QStringList itemsOf(QComboBox* box) {
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
+    return items;
+}
+
+TEST_F(MainWindowTest, ChoiceListsAreFilledAndStartEmpty) {
+    struct Choice {
+        const char* combo;
+        QStringList items;
+    };
+    const Choice choices[] = {
+        {"ComboSyugo", {"指定国力", "合計国力", "資源", "格闘力", "射撃力", "防御力"}},
+        {"ComboNum_0", {"*", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}},
+        {"ComboNum_1", {}},
+        {"ComboFind",
+         {"常時", "自動", "リロール", "ドロー", "攻撃ステップ", "防御ステップ",
+          "ダメージ判定ステップ", "ターン終了時", "セット/キャラ", "範囲兵器", "特殊シールド",
+          "破壊", "廃棄", "戦闘", "自軍", "敵軍"}},
+    };
+    for (const Choice& c : choices) {
+        SCOPED_TRACE(c.combo);
+        auto* box = window->findChild<QComboBox*>(QString::fromUtf8(c.combo));
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(itemsOf(box), c.items);
+        EXPECT_TRUE(box->currentText().isEmpty());
+    }
+    SearchPane* search = window->searchPane();
+    EXPECT_TRUE(search->comboFind()->isEditable());
+    EXPECT_TRUE(search->comboNum(0)->isEditable());
+    EXPECT_TRUE(search->comboNum(1)->isEditable());
+    EXPECT_FALSE(search->comboSyugo()->isEditable());
+}
+
+TEST_F(MainWindowTest, LoadStateBeforeTheFirstRefill) {
+    // The whole catalogue is asked for, and adding waits for rows.
+    EXPECT_TRUE(window->filterPane()->factionBox(0)->isChecked());
+    for (int i = 1; i < 8; ++i) EXPECT_FALSE(window->filterPane()->factionBox(i)->isChecked()) << i;
+    for (const char* name : {"CBadd1_0", "CBadd1_1", "CBadd3_0", "CBadd3_1"}) {
+        EXPECT_FALSE(window->findChild<QWidget*>(QLatin1String(name))->isEnabled()) << name;
+    }
+    for (const char* name : {"CBdel1_0", "CBdel3_0", "Command6", "SideButton_0"}) {
+        EXPECT_TRUE(window->findChild<QWidget*>(QLatin1String(name))->isEnabled()) << name;
+    }
+    EXPECT_FALSE(window->costGraphOpen());
+    EXPECT_EQ(window->deckInfoPane()->timer()->interval(), 5000);
+    EXPECT_TRUE(window->deckInfoPane()->timer()->isActive());
+}
+
+TEST_F(MainWindowTest, MenuItemsCheckMarksAndShortcuts) {
+    const QKeySequence keys[11] = {Qt::Key_F1, Qt::Key_F2,  Qt::Key_F3, Qt::Key_F4,
+                                   Qt::Key_F5, Qt::Key_F6,  Qt::Key_F7, Qt::Key_F8,
+                                   Qt::Key_F9, Qt::Key_F11, Qt::Key_F12};
+    for (int i = 0; i < 16; ++i) {
+        SCOPED_TRACE(i);
+        QAction* a = window->expansionItem(i);
+        EXPECT_TRUE(a->isCheckable());
+        EXPECT_FALSE(a->isChecked());
+        EXPECT_EQ(a->shortcut(), i < 11 ? keys[i] : QKeySequence());
+    }
+    for (int i = 1; i <= 5; ++i) {
+        EXPECT_TRUE(window->optionItem(i)->isCheckable()) << i;
+        EXPECT_FALSE(window->optionItem(i)->isChecked()) << i;
+    }
+    // The function keys work while the menu is closed.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QSignalSpy chosen(window->expansionItem(9), &QAction::triggered);
+    QTest::keyClick(window.get(), Qt::Key_F11);
+    EXPECT_EQ(chosen.count(), 1);
+    // The pop-up menu is not part of the bar.
+    for (QAction* a : window->menuBar()->actions()) {
+        EXPECT_NE(a->menu(), window->contextMenu());
+    }
+    EXPECT_EQ(window->menuBar()->actions().size(), 6);
+}
+
+TEST_F(MainWindowTest, WindowsFontNamesResolveToTheInstalledJapaneseFonts) {
+    EXPECT_EQ(QFontInfo(AppFonts::fixed()).family(), AppFonts::kFixedSubstitute);
+    EXPECT_EQ(QFontInfo(AppFonts::proportional()).family(), AppFonts::kProportionalSubstitute);
+    EXPECT_EQ(window->deckPane()->deckList(0)->font().family(), AppFonts::kFixedFamily);
+    EXPECT_EQ(window->deckPane()->deckTotal(1)->font().family(), AppFonts::kFixedFamily);
+    EXPECT_EQ(window->filterPane()->factionBox(3)->font().family(), AppFonts::kProportionalFamily);
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("Label5"))->font().family(),
+              AppFonts::kProportionalFamily);
+}
+
+// A control is shown whole: visible, inside the window and every frame that
+// holds it, and large enough for its caption.
+void expectShownWhole(QWidget* w, QWidget* window) {
+    SCOPED_TRACE(w->objectName().toStdString());
+    ASSERT_TRUE(w->isVisible());
+    for (QWidget* p = w; p != window; p = p->parentWidget()) {
+        const QRect inParent = p->geometry();
+        ASSERT_TRUE(p->parentWidget()->rect().contains(inParent))
+            << p->objectName().toStdString() << " leaves its parent";
+    }
+    const QFontMetrics fm = w->fontMetrics();
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+        int need = fm.horizontalAdvance(b->text());
+        if (qobject_cast<QCheckBox*>(w)) {
+            need += w->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, w) +
+                    w->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, w);
+        }
+        EXPECT_LE(need, w->width());
+        EXPECT_LE(fm.height(), w->height());
+    } else if (auto* l = qobject_cast<QLabel*>(w)) {
+        if (!l->wordWrap() && !l->text().isEmpty()) {
+            EXPECT_LE(fm.horizontalAdvance(l->text()), l->contentsRect().width());
+            EXPECT_LE(fm.height(), l->height());
+        }
+    } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
+        EXPECT_LE(fm.horizontalAdvance(g->title()), g->width());
+    }
+}
+
+TEST_F(MainWindowTest, NormalLayoutShowsEveryControlWhole) {
+    const QStringList hidden = {"LBhide2", "Label15", "CBmenu"};
+    for (int tab = 1; tab <= 3; ++tab) {
+        SCOPED_TRACE(tab);
+        window->showGraphFrame(tab);
+        QApplication::processEvents();
+        int checked = 0;
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            const QString name = w->objectName();
+            if (name.isEmpty() || name.startsWith(QLatin1String("qt_")) || hidden.contains(name))
+                continue;
+            if (w->window() != window.get()) continue;                // menus
+            if (qobject_cast<QTabBar*>(w->parentWidget())) continue;  // its scroll buttons
+            bool onOtherTab = false;
+            for (int other = 1; other <= 3; ++other) {
+                QWidget* frame = window->deckInfoPane()->graphFrame(other);
+                if (other != tab && (w == frame || frame->isAncestorOf(w))) onOtherTab = true;
+            }
+            if (onOtherTab) continue;
+            expectShownWhole(w, window.get());
+            ++checked;
+        }
+        EXPECT_GT(checked, 100);
+    }
+    // The side deck and its total are shown from the start.
+    EXPECT_TRUE(window->deckPane()->deckList(1)->isVisible());
+    EXPECT_TRUE(window->deckPane()->deckTotal(1)->isVisible());
+    for (const char* name : {"LBhide2", "Label15", "CBmenu"}) {
+        EXPECT_FALSE(window->findChild<QWidget*>(QLatin1String(name))->isVisible()) << name;
+    }
+}
+
+TEST_F(MainWindowTest, NamedChildrenDoNotOverlapTheirSiblings) {
+    for (QWidget* parent : window->findChildren<QWidget*>()) {
+        QList<QWidget*> kids;
+        for (QObject* o : parent->children()) {
+            auto* w = qobject_cast<QWidget*>(o);
+            if (w && w->isVisible() && !w->objectName().isEmpty() && !w->isWindow() &&
+                !w->objectName().startsWith(QLatin1String("qt_")))
+                kids << w;
+        }
+        for (int i = 0; i < kids.size(); ++i) {
+            for (int j = i + 1; j < kids.size(); ++j) {
+                EXPECT_FALSE(kids[i]->geometry().intersects(kids[j]->geometry()))
+                    << kids[i]->objectName().toStdString() << " overlaps "
+                    << kids[j]->objectName().toStdString();
+            }
+        }
+    }
+}
+
+struct CloseWay {
+    const char* name;
+    void (*close)(MainWindow&);
+};
+
+TEST_F(MainWindowTest, QuitAndTheCloseBoxBothRunTheUnloadSteps) {
+    const CloseWay ways[] = {
+        {"Quit menu item",
+         [](MainWindow& w) { w.findChild<QAction*>(QStringLiteral("Quit"))->trigger(); }},
+        {"close box", [](MainWindow& w) { w.close(); }},
+    };
+    for (const CloseWay& way : ways) {
+        SCOPED_TRACE(way.name);
+        window = std::make_unique<MainWindow>(table);
+        window->show();
+        QWidget other;
+        other.setWindowTitle(QStringLiteral("other window"));
+        other.show();
+        QSignalSpy unloaded(window.get(), &MainWindow::unloaded);
+
+        way.close(*window);
+
+        EXPECT_EQ(unloaded.count(), 1);
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_FALSE(other.isVisible());
+        // A second close after unloading does not unload again.
+        window->close();
+        EXPECT_EQ(unloaded.count(), 1);
+    }
+}
+
+}  // namespace
+}  // namespace svdb

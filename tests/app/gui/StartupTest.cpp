@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <string>
+#include <vector>
+
+#include "app/AppPaths.h"
+#include "app/gui/CardListChooser.h"
+#include "app/gui/MainWindow.h"
+#include "app/gui/Startup.h"
+#include "catalogue/CardListLoader.h"
+#include "catalogue/CardTable.h"
+#include "stats/gui/DeckInfoPane.h"
+
+namespace svdb {
+namespace {
+
+TEST(AppPathsTest, HelpFileAndCardListBesideTheProgram) {
+    struct Row {
+        const char* name;
+        const char* appDir;
+        const char* help;
+        const char* cardList;
+    };
+    const Row rows[] = {
+        {"ordinary folder", "/opt/svdb", "/opt/svdb/SVHELP.chm", "/opt/svdb/SVANLIST.csv"},
+        // The help path never doubles the separator; the card list path always adds one.
+        {"root folder", "/", "/SVHELP.chm", "//SVANLIST.csv"},
+        {"folder with separator", "/opt/svdb/", "/opt/svdb/SVHELP.chm", "/opt/svdb//SVANLIST.csv"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        EXPECT_EQ(AppPaths::HelpFilePath(r.appDir), r.help);
+        EXPECT_EQ(AppPaths::CardListPath(r.appDir), r.cardList);
+    }
+}
+
+// Records the paths it is asked to load; "loads" only the paths it is told
+// are readable.
+struct FakeLoader {
+    std::vector<std::string> paths;
+    bool readable = true;
+
+    Startup::Loader fn() {
+        return [this](CardTable&, const std::string& path) {
+            paths.push_back(path);
+            LoadOutcome outcome;
+            outcome.opened = readable;
+            return outcome;
+        };
+    }
+};
+
+class StartupTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        CardListChooser::clearNextAnswer();
+    }
+    void TearDown() override { CardListChooser::clearNextAnswer(); }
+
+    QString writeFile(const QString& name) {
+        const QString path = dir.filePath(name);
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("#VERSION test\r\n");
+        return path;
+    }
+    QString cardListPath() const { return dir.path() + QStringLiteral("/SVANLIST.csv"); }
+
+    QTemporaryDir dir;
+    CardTable table;
+    FakeLoader loader;
+};
+
+void expectShownAsAtStart(MainWindow* w, const QString& loadedPath) {
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->size(), QSize(800, 570));
+    EXPECT_EQ(w->statusLabel()->text(), QStringLiteral("Load ") + loadedPath);
+    EXPECT_EQ(w->deckInfoPane()->graphStack()->currentWidget(), w->deckInfoPane()->graphFrame(1));
+    EXPECT_FALSE(w->costGraphOpen());
+}
+
+TEST_F(StartupTest, WithACardListTheMainWindowShows) {
+    writeFile(QStringLiteral("SVANLIST.csv"));
+    Startup startup(table, dir.path(), loader.fn());
+    QSignalSpy shown(&startup, &Startup::mainWindowShown);
+
+    EXPECT_TRUE(startup.run());
+
+    EXPECT_EQ(loader.paths, std::vector<std::string>{cardListPath().toStdString()});
+    expectShownAsAtStart(startup.mainWindow(), cardListPath());
+    EXPECT_EQ(startup.mainWindow()->helpFilePath(), dir.path() + QStringLiteral("/SVHELP.chm"));
+    EXPECT_EQ(startup.chooser(), nullptr);
+    EXPECT_EQ(shown.count(), 1);
+}
+
+TEST_F(StartupTest, WithoutACardListTheChooserOpensInstead) {
+    Startup startup(table, dir.path(), loader.fn());
+
+    EXPECT_FALSE(startup.run());
+
+    EXPECT_TRUE(loader.paths.empty());
+    EXPECT_EQ(startup.mainWindow(), nullptr);
+    ASSERT_NE(startup.chooser(), nullptr);
+    EXPECT_TRUE(startup.chooser()->isVisible());
+
+    // The user picks a list: it is loaded and the main window appears.
+    const QString chosen = writeFile(QStringLiteral("other.csv"));
+    startup.chooser()->choose(chosen);
+
+    EXPECT_EQ(loader.paths, std::vector<std::string>{chosen.toStdString()});
+    EXPECT_FALSE(startup.chooser()->isVisible());
+    expectShownAsAtStart(startup.mainWindow(), chosen);
+}
+
+TEST_F(StartupTest, AnAnswerGivenInAdvanceShowsTheMainWindowAtOnce) {
+    const QString chosen = writeFile(QStringLiteral("chosen.csv"));
+    CardListChooser::setNextAnswer(chosen);
+    Startup startup(table, dir.path(), loader.fn());
+
+    EXPECT_FALSE(startup.run());
+
+    expectShownAsAtStart(startup.mainWindow(), chosen);
+    ASSERT_NE(startup.chooser(), nullptr);
+    EXPECT_FALSE(startup.chooser()->isVisible());
+}
+
+TEST_F(StartupTest, AnUnreadableCardListLeadsToTheChooser) {
+    writeFile(QStringLiteral("SVANLIST.csv"));
+    loader.readable = false;
+    Startup startup(table, dir.path(), loader.fn());
+
+    EXPECT_FALSE(startup.run());
+    EXPECT_EQ(startup.mainWindow(), nullptr);
+    ASSERT_NE(startup.chooser(), nullptr);
+    EXPECT_TRUE(startup.chooser()->isVisible());
+
+    // A chosen list that cannot be read either leaves the chooser up.
+    startup.chooser()->choose(dir.filePath(QStringLiteral("gone.csv")));
+    EXPECT_EQ(startup.mainWindow(), nullptr);
+    EXPECT_TRUE(startup.chooser()->isVisible());
+}
+
+TEST_F(StartupTest, ClosingTheChooserWithoutAListEndsTheProgram) {
+    CardListChooser::setNextAnswer(QString());
+    Startup startup(table, dir.path(), loader.fn());
+    QSignalSpy abandoned(&startup, &Startup::abandoned);
+
+    EXPECT_FALSE(startup.run());
+
+    EXPECT_EQ(abandoned.count(), 1);
+    EXPECT_EQ(startup.mainWindow(), nullptr);
+}
+
+TEST_F(StartupTest, TheSampleCardListLoadsIntoTheCatalogue) {
+    const QString sample = QStringLiteral(SVDB_SOURCE_DIR "/data/SVANLIST.csv");
+    if (!QFile::exists(sample)) GTEST_SKIP() << "no sample card list";
+    ASSERT_TRUE(QFile::copy(sample, cardListPath()));
+    Startup startup(table, dir.path(),
+                    [](CardTable& t, const std::string& path) { return LoadCardList(t, path); });
+
+    EXPECT_TRUE(startup.run());
+
+    EXPECT_GT(table.occupiedCount(), 0);
+    expectShownAsAtStart(startup.mainWindow(), cardListPath());
+}
+
+}  // namespace
+}  // namespace svdb
