@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "search/FilterCaptions.h"
 #include "widgets/Controls.h"
@@ -34,16 +35,19 @@ SearchPane::SearchPane(QWidget* parent) : QWidget(parent) {
 
 QWidget* SearchPane::buildTextSearch() {
     auto* frame = Controls::group(this, QStringLiteral("FrameFindText"), u8("テキスト内検索"));
-    auto* row = new QHBoxLayout(frame);
-    row->setContentsMargins(Controls::kMargin + 2, 0, Controls::kMargin + 2, 3);
-    row->setSpacing(6);
+    // Where to look and the reset on one row, the text below it, wide enough
+    // for the longest preset.
+    auto* g = new QGridLayout(frame);
+    g->setContentsMargins(Controls::kMargin + 2, 0, Controls::kMargin + 2, 3);
+    g->setHorizontalSpacing(6);
+    g->setVerticalSpacing(2);
     static const char* const boxes[3][2] = {{"CheckFindName", "名称"},
                                             {"CheckFindText", "テキスト"},
                                             {"CheckFindFlavor", "フレーバー"}};
     for (int i = 0; i < 3; ++i) {
         findIn_[i] = Controls::check(frame, QLatin1String(boxes[i][0]), u8(boxes[i][1]));
         connect(findIn_[i], &QCheckBox::clicked, this, [this] { CheckFind_Click(); });
-        row->addWidget(findIn_[i]);
+        g->addWidget(findIn_[i], 0, i);
     }
     ComboFind_ = Controls::named(new QComboBox(frame), QStringLiteral("ComboFind"),
                                  u8("テキスト内を検索します"));
@@ -51,16 +55,20 @@ QWidget* SearchPane::buildTextSearch() {
     ComboFind_->setInsertPolicy(QComboBox::NoInsert);
     ComboFind_->setMaxVisibleItems(16);
     ComboFind_->setFixedHeight(Controls::kButtonHeight);
-    ComboFind_->setMinimumWidth(60);
+    int widest = 0;
+    for (std::string_view p : FindPresets())
+        widest = std::max(widest, ComboFind_->fontMetrics().horizontalAdvance(toQString(p)));
+    ComboFind_->setMinimumWidth(widest + 40);
     connect(ComboFind_, &QComboBox::activated, this, [this] { ComboFind_Click(); });
     connect(ComboFind_->lineEdit(), &QLineEdit::returnPressed, this, [this] { ComboFind_Enter(); });
-    row->addWidget(ComboFind_, 1);
+    g->addWidget(ComboFind_, 1, 0, 1, 5);
     auto* reset =
         Controls::button(frame, Controls::indexed("CommandClear", 1), QStringLiteral("Reset"));
     reset->setFixedWidth(52);
     reset->setEnabled(false);  // until the panel's reset rules are built
     connect(reset, &QPushButton::clicked, this, [this] { CommandClear_Click(1); });
-    row->addWidget(reset);
+    g->addWidget(reset, 0, 4);
+    g->setColumnStretch(3, 1);
     return frame;
 }
 
