@@ -129,7 +129,6 @@ QLayout* DeckPane::buildButtons() {
         connect(CBdel1_[i], &QPushButton::clicked, this, [this, i] { CBdel1_Click(i); });
         connect(CBdel3_[i], &QPushButton::clicked, this, [this, i] { CBdel3_Click(i); });
     }
-    buttons->addSpacing(Controls::kButtonHeight + Controls::kSpacing);
     return buttons;
 }
 

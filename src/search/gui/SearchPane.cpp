@@ -20,8 +20,8 @@ namespace svdb {
 SearchPane::SearchPane(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("SearchPane"));
     auto* col = new QVBoxLayout(this);
-    col->setContentsMargins(Controls::kMargin, 2, Controls::kMargin, Controls::kMargin);
-    col->setSpacing(Controls::kSpacing);
+    col->setContentsMargins(Controls::kMargin, 0, Controls::kMargin, 2);
+    col->setSpacing(2);
     col->addWidget(buildTextSearch());
     col->addWidget(buildNumericSearch());
     col->addStretch(1);
@@ -38,9 +38,9 @@ QWidget* SearchPane::buildTextSearch() {
     // Where to look and the reset on one row, the text below it, wide enough
     // for the longest preset.
     auto* g = new QGridLayout(frame);
-    g->setContentsMargins(Controls::kMargin + 2, 0, Controls::kMargin + 2, 3);
+    g->setContentsMargins(Controls::kMargin + 2, 0, Controls::kMargin + 2, 2);
     g->setHorizontalSpacing(6);
-    g->setVerticalSpacing(2);
+    g->setVerticalSpacing(1);
     static const char* const boxes[3][2] = {{"CheckFindName", "名称"},
                                             {"CheckFindText", "テキスト"},
                                             {"CheckFindFlavor", "フレーバー"}};
@@ -75,9 +75,9 @@ QWidget* SearchPane::buildTextSearch() {
 QWidget* SearchPane::buildNumericSearch() {
     auto* frame = Controls::group(this, QStringLiteral("FrameFindNum"), u8("数値検索"));
     auto* g = new QGridLayout(frame);
-    g->setContentsMargins(Controls::kMargin + 2, 0, Controls::kMargin + 2, 3);
+    g->setContentsMargins(Controls::kMargin + 2, 0, Controls::kMargin + 2, 2);
     g->setHorizontalSpacing(6);
-    g->setVerticalSpacing(2);
+    g->setVerticalSpacing(1);
     ComboSyugo_ = Controls::named(new QComboBox(frame), QStringLiteral("ComboSyugo"),
                                   u8("検索したい項目名を選びます"));
     ComboSyugo_->setFixedHeight(Controls::kButtonHeight);
