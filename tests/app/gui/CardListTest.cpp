@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
+#include <functional>
 
 #include "CardBrowserFixture.h"
 #include "search/gui/CardListController.h"
@@ -183,14 +184,34 @@ TEST_F(CardListTest, NavModeLastsFromKeyDownToKeyUp) {
 }
 
 TEST_F(CardListTest, RightClickOpensThePopUpMenu) {
-    window->toClipboardItem(2)->setEnabled(true);
-    clickRow(2, Qt::RightButton);
-    QMenu* menu = window->contextMenu();
-    EXPECT_TRUE(menu->isVisible());
-    EXPECT_FALSE(window->toClipboardItem(2)->isEnabled());
-    EXPECT_TRUE(window->toClipboardItem(1)->isEnabled());
-    EXPECT_EQ(window->options().contextSource(), 8);
-    menu->close();
+    struct Case {
+        const char* where;
+        std::function<void()> press;
+        int source;
+    };
+    auto pressOn = [this](const char* name) {
+        return [this, name] {
+            auto* w = window->findChild<QWidget*>(QLatin1String(name));
+            QTest::mousePress(w, Qt::RightButton, {}, QPoint(4, 4));
+        };
+    };
+    const Case cases[] = {
+        {"card list", [this] { clickRow(2, Qt::RightButton); }, 8},
+        {"card information", pressOn("Frame3"), 4},
+        {"card text", pressOn("Label8"), 4},
+        {"flavour text", pressOn("Label9"), 4},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.where);
+        window->toClipboardItem(2)->setEnabled(true);
+        c.press();
+        QMenu* menu = window->contextMenu();
+        EXPECT_TRUE(menu->isVisible());
+        EXPECT_FALSE(window->toClipboardItem(2)->isEnabled());
+        EXPECT_TRUE(window->toClipboardItem(1)->isEnabled());
+        EXPECT_EQ(window->options().contextSource(), c.source);
+        menu->close();
+    }
 }
 
 TEST_F(CardListTest, DoubleClickAndKeyAGoToTheDeckCommands) {
