@@ -15,7 +15,6 @@
 #include "deck/DeckEntry.h"
 #include "deck/DeckModel.h"
 #include "deck/DeckObserver.h"
-#include "search/CardListRow.h"
 
 namespace svdb::testing {
 
@@ -63,10 +62,6 @@ inline CardTable MakeTestTable() {
         r.front.name = c.name;
     }
     return table;
-}
-
-inline CardListRow RowOf(const TestCard& c) {
-    return CardListRow{c.faction, c.number, c.name, ""};
 }
 
 // Where MakeTestTable() puts the card of this number; an invalid CardRef for

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAbstractTableModel>
-#include <array>
 #include <optional>
 
 #include "deck/DeckObserver.h"
@@ -21,11 +20,6 @@ class DeckListModel : public QAbstractTableModel, public DeckObserver {
 
   public:
     enum Column { kFaction = 0, kCardNumber = 1, kCardName = 2, kCopies = 3, kColumnCount = 4 };
-
-    // Column widths of the list in twips (15 twips are one pixel).
-    static constexpr std::array<int, kColumnCount> kColumnTwips = {750, 650, 3100, 400};
-    // Width of the whole list in twips.
-    static constexpr int kListTwips = 5250;
 
     explicit DeckListModel(QObject* parent = nullptr);
     ~DeckListModel() override;
