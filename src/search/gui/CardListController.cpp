@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTableView>
+#include <algorithm>
 
 #include "catalogue/CardTable.h"
 #include "search/CardListNavigation.h"
@@ -19,10 +20,17 @@ CardListController::CardListController(QTableView* view, CardListModel* model, Q
     header->setSortIndicatorShown(true);
     updateSortIndicator();
     // The card name takes whatever width the other three columns leave, so
-    // that "拡張SET" stays in view without scrolling sideways.
-    header->setSectionResizeMode(CardListModel::kCardName, QHeaderView::Stretch);
+    // that "拡張SET" stays in view without scrolling sideways. It is set when
+    // the list or another column changes size, never by a refill.
+    header->setSectionResizeMode(CardListModel::kCardName, QHeaderView::Fixed);
+    connect(header, &QHeaderView::sectionResized, this, [this](int section) {
+        if (section != CardListModel::kCardName) fitCardNameColumn();
+    });
     connect(header, &QHeaderView::sectionClicked, this,
             [this](int section) { columnClicked(section + 1); });
+    // The columns stay what they are through a refill, so the header has
+    // nothing to lay out or repaint when the rows are replaced.
+    disconnect(model_, &QAbstractItemModel::modelReset, header, nullptr);
 
     view_->installEventFilter(this);
     viewport_->installEventFilter(this);
@@ -32,7 +40,29 @@ int CardListController::refill(const CardTable& table, const FilterState& state,
                                const SearchTexts& texts) {
     WalkFilter(table, state, texts, walk_);
     model_->swapCards(walk_.cards);
+    layOutNow();
     return model_->rowCount();
+}
+
+void CardListController::layOutNow() {
+    // After a reset the view lays itself out on a zero timer, which may come
+    // after the reset's paint and paint the rows again. The hidden row header
+    // goes first: laying out an empty list, it asks the view for one more
+    // layout.
+    view_->verticalHeader()->doItemsLayout();
+    view_->doItemsLayout();
+}
+
+void CardListController::fitCardNameColumn() {
+    int others = 0;
+    for (int c = 0; c < CardListModel::kColumnCount; ++c) {
+        if (c != CardListModel::kCardName) others += view_->columnWidth(c);
+    }
+    const int width =
+        std::max(view_->horizontalHeader()->minimumSectionSize(), viewport_->width() - others);
+    if (view_->columnWidth(CardListModel::kCardName) != width) {
+        view_->setColumnWidth(CardListModel::kCardName, width);
+    }
 }
 
 void CardListController::columnClicked(int column) {
@@ -109,6 +139,9 @@ bool CardListController::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched != viewport_) return false;
     switch (event->type()) {
+        case QEvent::Resize:
+            fitCardNameColumn();
+            break;
         case QEvent::MouseButtonPress: {
             auto* mouse = static_cast<QMouseEvent*>(event);
             if (mouse->button() == Qt::RightButton) {

@@ -70,6 +70,10 @@ class CardListController : public QObject {
     void selectRow(int row);
     bool keyPressed(int key, bool shift);
     void updateSortIndicator();
+    // Carries out the layout a model reset leaves pending.
+    void layOutNow();
+    // Gives the card name the width of the viewport less the other columns.
+    void fitCardNameColumn();
 
     QTableView* view_;
     // Kept from the start: events may still arrive while the view is being

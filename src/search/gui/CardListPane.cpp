@@ -23,6 +23,9 @@ CardListPane::CardListPane(QWidget* parent) : QWidget(parent) {
     model_ = new CardListModel(this);
     ListView1_->setModel(model_);
     Controls::setUpReportView(ListView1_);
+    // A scroll bar that came and went with the number of rows would change
+    // the width of the rows, and repaint them, on many refills.
+    ListView1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setColumnWidths();
     controller_ = new CardListController(ListView1_, model_, this);
     col->addWidget(ListView1_);
@@ -40,7 +43,8 @@ CardListPane::CardListPane(QWidget* parent) : QWidget(parent) {
 
 void CardListPane::setColumnWidths() {
     // Every faction name, a long card number and every expansion name show
-    // whole; the card name takes what is left (the controller stretches it).
+    // whole; the card name takes what is left (the controller fits it to the
+    // list's width).
     const QFontMetrics fm(ListView1_->font());
     const int pad =
         2 * (ListView1_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, ListView1_) +
