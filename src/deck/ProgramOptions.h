@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <string>
+#include <string_view>
 
 #include "deck/DeckOptions.h"
 
@@ -33,6 +35,10 @@ class ProgramOptions {
         return DeckOptions{isOn(kShortFactionNames), isOn(kNoCopyLimit), isOn(kCollectMode)};
     }
     bool multiSelect() const { return isOn(kMultiSelect); }
+
+    // The main window's title: base followed by the suffix of every option
+    // that is on, in index order (" [短縮]", " [３枚制限なし]", ...).
+    std::string WindowTitle(std::string_view base) const;
 
     int contextSource() const { return contextSource_; }
     void setContextSource(int source) { contextSource_ = source; }

@@ -204,7 +204,7 @@ void MainWindow::buildMenus() {
 
     // What is not built yet stays greyed.
     for (const char* name : {"Deck_Open", "Open", "Save", "SaveHTML", "SaveXML", "costgraph",
-                             "TestDraw", "AboutSub_0", "AboutSub_1"}) {
+                             "TestDraw", "AboutSub_0", "AboutSub_1", "OptionSub_4"}) {
         findChild<QAction*>(QLatin1String(name))->setEnabled(false);
     }
 }
@@ -319,8 +319,14 @@ void MainWindow::ExpansionSub_Click(int index) {
 }
 
 void MainWindow::OptionSub_Click(int index) {
-    options_.set(index, !options_.isOn(index));
-    OptionSub_[static_cast<std::size_t>(index - 1)]->setChecked(options_.isOn(index));
+    const bool on = !options_.isOn(index);
+    options_.set(index, on);
+    OptionSub_[static_cast<std::size_t>(index - 1)]->setChecked(on);
+    // What switching the option changes at once; the other options are read
+    // at the moment of use.
+    if (index == ProgramOptions::kShortFactionNames) deckModel_.ApplyShortFactionNames(on);
+    if (index == ProgramOptions::kMultiSelect) cardListPane_->setMultiSelect(on);
+    setWindowTitle(toQString(options_.WindowTitle(kTitle.toStdString())));
 }
 
 void MainWindow::Open_Click() {}

@@ -232,6 +232,26 @@ TEST_F(DeckEditingTest, ClickingADeckRowShowsItsCard) {
     EXPECT_FALSE(window->cardInfo()->shownCard());
 }
 
+TEST_F(DeckEditingTest, OptionsActAtOnceAndNameThemselvesInTheTitle) {
+    add("U-4", "CBadd1_0");  // ティターンズ
+    add("U-1", "CBadd1_1");  // 連邦
+    check(1, true);
+    EXPECT_EQ(shown(0), (Rows{"U-4 ヘルムート 1"}));
+    EXPECT_EQ(deck().list(0).rows[0].faction, "ティタ");
+    EXPECT_EQ(deck().list(1).rows[0].faction, "連邦");
+    check(5, true);
+    EXPECT_EQ(window->windowTitle(),
+              QStringLiteral("Starvane Deck Builder [短縮] [マルチセレクトモード]"));
+    EXPECT_EQ(window->cardListPane()->view()->selectionMode(),
+              QAbstractItemView::ExtendedSelection);
+
+    check(1, false);
+    check(5, false);
+    EXPECT_EQ(deck().list(0).rows[0].faction, "ティターンズ");
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Starvane Deck Builder"));
+    EXPECT_EQ(window->cardListPane()->view()->selectionMode(), QAbstractItemView::SingleSelection);
+}
+
 TEST_F(DeckEditingTest, RightClickOpensThePopUpMenuForADeckList) {
     window->toClipboardItem(2)->setEnabled(false);
     // An empty list opens nothing.
