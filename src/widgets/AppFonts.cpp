@@ -1,5 +1,6 @@
 #include "widgets/AppFonts.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace svdb {
@@ -21,9 +22,20 @@ void AppFonts::installSubstitutes() {
     }
 }
 
+QString AppFonts::familyFor(const QString& family, const QString& substitute) {
+    // A family the machine lacks sends the font database looking for
+    // fallbacks at every new size and weight, which costs start-up dearly;
+    // where the family is missing and its stand-in is installed, the stand-in
+    // is asked for by name.
+    if (!QFontDatabase::hasFamily(family) && QFontDatabase::hasFamily(substitute))
+        return substitute;
+    return family;
+}
+
 QFont AppFonts::fixed() {
     installSubstitutes();
-    QFont f(kFixedFamily, kPointSize);
+    static const QString family = familyFor(kFixedFamily, kFixedSubstitute);
+    QFont f(family, kPointSize);
     f.setStyleHint(QFont::Monospace);
     f.setFixedPitch(true);
     return f;
@@ -31,7 +43,8 @@ QFont AppFonts::fixed() {
 
 QFont AppFonts::proportional() {
     installSubstitutes();
-    QFont f(kProportionalFamily, kPointSize);
+    static const QString family = familyFor(kProportionalFamily, kProportionalSubstitute);
+    QFont f(family, kPointSize);
     f.setStyleHint(QFont::SansSerif);
     return f;
 }

@@ -21,8 +21,14 @@ class AppFonts {
     // than once.
     static void installSubstitutes();
 
+    // The program's two fonts: the Windows family where the machine has it,
+    // else its installed stand-in by name (the substitution stays installed
+    // for anything that names the Windows family).
     static QFont fixed();
     static QFont proportional();
+
+  private:
+    static QString familyFor(const QString& family, const QString& substitute);
 };
 
 }  // namespace svdb

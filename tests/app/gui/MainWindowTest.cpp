@@ -229,13 +229,23 @@ TEST_F(MainWindowTest, MenuItemsCheckMarksAndShortcuts) {
 }
 
 TEST_F(MainWindowTest, WindowsFontNamesResolveToTheInstalledJapaneseFonts) {
-    EXPECT_EQ(QFontInfo(AppFonts::fixed()).family(), AppFonts::kFixedSubstitute);
-    EXPECT_EQ(QFontInfo(AppFonts::proportional()).family(), AppFonts::kProportionalSubstitute);
-    EXPECT_EQ(window->deckPane()->deckList(0)->font().family(), AppFonts::kFixedFamily);
-    EXPECT_EQ(window->deckPane()->deckTotal(1)->font().family(), AppFonts::kFixedFamily);
-    EXPECT_EQ(window->filterPane()->factionBox(3)->font().family(), AppFonts::kProportionalFamily);
-    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("Label5"))->font().family(),
-              AppFonts::kProportionalFamily);
+    EXPECT_EQ(QFontInfo(QFont(AppFonts::kFixedFamily)).family(), AppFonts::kFixedSubstitute);
+    EXPECT_EQ(QFontInfo(QFont(AppFonts::kProportionalFamily)).family(),
+              AppFonts::kProportionalSubstitute);
+    struct Shown {
+        QWidget* widget;
+        const QString& family;
+    };
+    const Shown shown[] = {
+        {window->deckPane()->deckList(0), AppFonts::kFixedSubstitute},
+        {window->deckPane()->deckTotal(1), AppFonts::kFixedSubstitute},
+        {window->filterPane()->factionBox(3), AppFonts::kProportionalSubstitute},
+        {window->findChild<QLabel*>(QStringLiteral("Label5")), AppFonts::kProportionalSubstitute},
+    };
+    for (const Shown& s : shown) {
+        EXPECT_EQ(QFontInfo(s.widget->font()).family(), s.family)
+            << s.widget->objectName().toStdString();
+    }
 }
 
 // A control is shown whole: visible, inside the window and every frame that

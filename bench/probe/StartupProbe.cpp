@@ -1,0 +1,79 @@
+// A whole start-up in a process of its own, for the start-up benchmark:
+//   svdb_startup_probe svdb DIR   runs what the program's main runs, with DIR
+//                                 as the program's folder (its SVANLIST.csv)
+//   svdb_startup_probe bare       the same application set-up, then a bare
+//                                 main window with two Japanese labels, one in
+//                                 each of the program's fonts
+// Either ends as soon as its main window has been painted once, without
+// tearing anything down (what is measured ends there); the exit status is 0
+// then, 1 when the card list did not load.
+#include <QApplication>
+#include <QLabel>
+#include <QMainWindow>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+#include "app/gui/MainWindow.h"
+#include "app/gui/Startup.h"
+#include "catalogue/CardListLoader.h"
+#include "catalogue/CardTable.h"
+#include "widgets/AppFonts.h"
+#include "widgets/AppTranslations.h"
+
+namespace {
+
+// Quits once a main window has finished its first paint.
+class FirstPaintQuits : public QObject {
+  public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !quitting_) {
+            auto* w = qobject_cast<QWidget*>(watched);
+            if (w && qobject_cast<QMainWindow*>(w->window())) {
+                quitting_ = true;
+                QTimer::singleShot(0, qApp, [] { std::_Exit(0); });
+            }
+        }
+        return false;
+    }
+
+  private:
+    bool quitting_ = false;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const bool bare = argc >= 2 && std::strcmp(argv[1], "bare") == 0;
+    if (!bare && argc < 3) return 2;
+    QApplication app(argc, argv);
+    svdb::AppTranslations::install();
+    svdb::AppFonts::installSubstitutes();
+    QApplication::setFont(svdb::AppFonts::proportional());
+    FirstPaintQuits quits;
+    app.installEventFilter(&quits);
+
+    if (bare) {
+        QMainWindow window;
+        window.setFont(svdb::AppFonts::proportional());
+        auto* central = new QWidget(&window);
+        auto* column = new QVBoxLayout(central);
+        // One label in each of the program's two fonts.
+        column->addWidget(new QLabel(QString::fromUtf8("カード名"), central));
+        auto* fixed = new QLabel(QString::fromUtf8("拡張セット"), central);
+        fixed->setFont(svdb::AppFonts::fixed());
+        column->addWidget(fixed);
+        window.setCentralWidget(central);
+        window.resize(svdb::MainWindow::kNormalWidth, svdb::MainWindow::kNormalHeight);
+        window.show();
+        return QApplication::exec();
+    }
+    svdb::CardTable table;
+    svdb::Startup startup(
+        table, QString::fromLocal8Bit(argv[2]),
+        [](svdb::CardTable& t, const std::string& path) { return svdb::LoadCardList(t, path); });
+    if (!startup.run()) return 1;
+    return QApplication::exec();
+}
