@@ -6,6 +6,7 @@
 #include <ostream>
 #include <system_error>
 
+#include "app/SvdeckConvert.h"
 #include "catalogue/CardListLoader.h"
 #include "catalogue/CardTable.h"
 #include "catalogue/ValueInRange.h"
@@ -94,6 +95,8 @@ SvdeckCommand::SvdeckCommand(std::string programDir, std::ostream& out, std::ost
 const std::vector<SvdeckCommand::Command>& SvdeckCommand::Commands() {
     static const std::vector<Command> commands = {
         {"cards", "print the cards that a filter lists", &SvdeckCommand::cards, kCardsHelp},
+        {"convert", "convert a deck file to text, CSV, XML or HTML", &SvdeckCommand::convert,
+         SvdeckConvert::kHelp},
     };
     return commands;
 }
@@ -280,6 +283,10 @@ int SvdeckCommand::cards(const std::vector<std::string>& args) {
     out_ << text;
     out_.flush();
     return kOk;
+}
+
+int SvdeckCommand::convert(const std::vector<std::string>& args) {
+    return SvdeckConvert::Run(args, programDir_, out_, err_);
 }
 
 std::string SvdeckCommand::ProgramDirectory(const char* argv0) {

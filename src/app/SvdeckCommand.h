@@ -41,6 +41,7 @@ class SvdeckCommand {
 
   private:
     int cards(const std::vector<std::string>& args);
+    int convert(const std::vector<std::string>& args);
     int usage(std::string_view message);
     void printHelp(std::ostream& os) const;
 

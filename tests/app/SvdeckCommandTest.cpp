@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/SvdeckCommand.h"
+#include "text/FileBytes.h"
 
 namespace svdb {
 namespace {
@@ -132,6 +134,59 @@ TEST(SvdeckCards, DefaultListIsBesideTheProgram) {
     const CliRun r = Svdeck({"cards", "--type", "GENERATION"}, SVDB_TEST_DATA_DIR "/svdeck_home");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(Numbers(r.out), std::vector<std::string>{"G-901"});
+}
+
+}  // namespace
+}  // namespace svdb
+
+namespace svdb {
+namespace {
+
+TEST(SvdeckConvert, WritesEachFormatAndFailsClearly) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / "svdb_convert_test";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const std::string deck = SVDB_TEST_DATA_DIR "/files/deck_with_side.txt";
+    const std::string list = SVDB_SOURCE_DIR "/data/SVANLIST.csv";
+    const std::string txt = (dir / "deck.txt").string();
+
+    // Text to text keeps both lists (the summary counts by this card list);
+    // the title can be replaced.
+    ASSERT_EQ(Svdeck({"convert", deck, txt, "--list", list}).status, 0);
+    const std::string before = *ReadFileBytes(deck), after = *ReadFileBytes(txt);
+    EXPECT_EQ(after.substr(0, after.rfind("---")), before.substr(0, before.rfind("---")));
+    ASSERT_EQ(Svdeck({"convert", deck, "-", "--list", list, "--title", "新"}).status, 0);
+    EXPECT_TRUE(
+        Svdeck({"convert", deck, "-", "--list", list, "--title", "新"}).out.starts_with("新\n"));
+    for (const char* name : {"deck.csv", "deck.xml", "deck.HTM", "deck.html"}) {
+        EXPECT_EQ(Svdeck({"convert", deck, (dir / name).string(), "--list", list}).status, 0)
+            << name;
+        EXPECT_TRUE(fs::exists(dir / name)) << name;
+    }
+    // CSV in, text out: the main deck only.
+    ASSERT_EQ(Svdeck({"convert", (dir / "deck.csv").string(), txt, "--list", list}).status, 0);
+    EXPECT_EQ(ReadFileBytes(txt)->find("サイド"), std::string::npos);
+
+    struct Bad {
+        std::vector<std::string> args;
+        const char* says;
+    };
+    // clang-format off
+    const Bad bad[] = {
+        {{"convert", (dir / "missing.txt").string(), txt, "--list", list}, "cannot read"},
+        {{"convert", deck, (dir / "no" / "x.xml").string(), "--list", list}, "cannot write"},
+        {{"convert", deck, (dir / "x.doc").string(), "--list", list}, "format"},
+        {{"convert", deck, txt, "--list", (dir / "nolist.csv").string()}, "card list"},
+        {{"convert", deck}, "IN and OUT"},
+    };
+    // clang-format on
+    for (const Bad& b : bad) {
+        const CliRun r = Svdeck(b.args);
+        EXPECT_EQ(r.status, SvdeckCommand::kUsage) << b.says;
+        EXPECT_NE(r.err.find(b.says), std::string::npos) << r.err;
+    }
+    fs::remove_all(dir);
 }
 
 }  // namespace

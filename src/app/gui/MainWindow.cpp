@@ -12,6 +12,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "app/gui/FileCommands.h"
 #include "catalogue/CardTable.h"
 #include "deck/gui/DeckPane.h"
 #include "search/FilterCaptions.h"
@@ -84,6 +85,8 @@ void MainWindow::composePanes() {
     Label24_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addWidget(Label24_, 1);
+
+    fileCommands_ = new FileCommands(table_, deckModel_, deckStats_, *deckPane_, this);
 }
 
 void MainWindow::connectPanes() {
@@ -110,9 +113,20 @@ void MainWindow::connectPanes() {
     connect(deckPane_, &DeckPane::cardChosen, cardInfo_, &CardInfoPanel::ShowCardDetail);
     connect(deckPane_, &DeckPane::contextMenuRequested, this,
             [this](const QPoint& at) { popUpContextMenu(ProgramOptions::kFromDeckList, at); });
+    connectFiles();
     connect(deckPane_, &DeckPane::openingChanceRequested, this, [this](int list, int row) {
         deckInfoPane_->ShowOpeningChance(
             deckModel_.list(list).rows.at(static_cast<std::size_t>(row)));
+    });
+}
+
+void MainWindow::connectFiles() {
+    connect(fileCommands_, &FileCommands::statusChanged, this, &MainWindow::setStatusText);
+    connect(fileCommands_, &FileCommands::cardListLoaded, this, [this] {
+        // The shown card may no longer be the card at its place.
+        cardInfo_->ClearCardDetail();
+        MakeSeq();
+        Change_List();
     });
 }
 
@@ -203,8 +217,7 @@ void MainWindow::buildMenus() {
          [this] { ContextOutput2File_Click(); });
 
     // What is not built yet stays greyed.
-    for (const char* name : {"Deck_Open", "Open", "Save", "SaveHTML", "SaveXML", "costgraph",
-                             "TestDraw", "AboutSub_0", "AboutSub_1", "OptionSub_4"}) {
+    for (const char* name : {"costgraph", "TestDraw", "AboutSub_0", "AboutSub_1", "OptionSub_4"}) {
         findChild<QAction*>(QLatin1String(name))->setEnabled(false);
     }
 }
@@ -329,11 +342,21 @@ void MainWindow::OptionSub_Click(int index) {
     setWindowTitle(toQString(options_.WindowTitle(kTitle.toStdString())));
 }
 
-void MainWindow::Open_Click() {}
-void MainWindow::Deck_Open_Click() {}
-void MainWindow::Save_Click() {}
-void MainWindow::SaveHTML_Click() {}
-void MainWindow::SaveXML_Click() {}
+void MainWindow::Open_Click() {
+    fileCommands_->Open();
+}
+void MainWindow::Deck_Open_Click() {
+    fileCommands_->Deck_Open();
+}
+void MainWindow::Save_Click() {
+    fileCommands_->Save();
+}
+void MainWindow::SaveHTML_Click() {
+    fileCommands_->SaveHTML();
+}
+void MainWindow::SaveXML_Click() {
+    fileCommands_->SaveXML();
+}
 void MainWindow::costgraph_Click() {}
 void MainWindow::TestDraw_Click() {}
 void MainWindow::AboutSub_Click(int) {}

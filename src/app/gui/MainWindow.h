@@ -21,6 +21,7 @@ class CardListPane;
 class CardTable;
 class DeckInfoPane;
 class DeckPane;
+class FileCommands;
 class FilterPane;
 class SearchPane;
 
@@ -85,6 +86,7 @@ class MainWindow : public QMainWindow {
     CardInfoPanel* cardInfo() const { return cardInfo_; }
     DeckPane* deckPane() const { return deckPane_; }
     DeckInfoPane* deckInfoPane() const { return deckInfoPane_; }
+    FileCommands* fileCommands() const { return fileCommands_; }
 
     // --- Menus ---
     QMenu* contextMenu() const { return contextmenu_; }
@@ -127,6 +129,7 @@ class MainWindow : public QMainWindow {
   private:
     void composePanes();
     void connectPanes();
+    void connectFiles();
     void buildMenus();
     // Opens the pop-up menu for source (ProgramOptions::kFrom...), with
     // "トレードモードでコピー" only for the deck lists.
@@ -146,6 +149,7 @@ class MainWindow : public QMainWindow {
     CardInfoPanel* cardInfo_ = nullptr;
     DeckPane* deckPane_ = nullptr;
     DeckInfoPane* deckInfoPane_ = nullptr;
+    FileCommands* fileCommands_ = nullptr;
 
     QLabel* Label24_ = nullptr;
     QMenu* contextmenu_ = nullptr;

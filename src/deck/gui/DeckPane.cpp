@@ -219,6 +219,14 @@ bool DeckPane::AddSide(std::int16_t& copies, int toList, int fromList) {
     return editor_->AddSide(copies, toList, fromList);
 }
 
+std::string DeckPane::title() const {
+    return Text2_->text().toStdString();
+}
+
+void DeckPane::setTitle(const std::string& title) {
+    Text2_->setText(toQString(title));
+}
+
 bool DeckPane::sideDeckShown() const {
     return !ListDeck_[DeckModel::kSide]->isHidden();
 }

@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "catalogue/CardRef.h"
 #include "deck/DeckObserver.h"
@@ -48,6 +49,9 @@ class DeckPane : public QFrame, private DeckObserver {
     DeckListModel* deckListModel(int index) const { return models_.at(index); }
     QLineEdit* deckTotal(int index) const { return Text1_.at(index); }
     QLineEdit* deckName() const { return Text2_; }
+    // The deck title in Text2.
+    std::string title() const;
+    void setTitle(const std::string& title);
     QLabel* cardCountLabel() const { return LBtotalLeft_; }
     bool sideDeckShown() const;
 

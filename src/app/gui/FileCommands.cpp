@@ -1,0 +1,115 @@
+#include "app/gui/FileCommands.h"
+
+#include "catalogue/CardListLoader.h"
+#include "catalogue/CardTable.h"
+#include "deck/DeckModel.h"
+#include "deck/gui/DeckPane.h"
+#include "files/DeckCsvFile.h"
+#include "files/DeckHtml.h"
+#include "files/DeckTextFile.h"
+#include "files/DeckXml.h"
+#include "files/gui/FileWindow.h"
+#include "stats/MainDeckStats.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/QtText.h"
+
+namespace svdb {
+
+FileCommands::FileCommands(CardTable& table, DeckModel& deck, const MainDeckStats& stats,
+                           DeckPane& deckPane, QWidget* window)
+    : QObject(window),
+      table_(table),
+      deck_(deck),
+      stats_(stats),
+      deckPane_(deckPane),
+      window_(window) {}
+
+void FileCommands::show(FilePurpose purpose) {
+    const bool saves = SetupOf(purpose).saves;
+    if (saves && deck_.list(DeckModel::kMain).empty()) return;
+    FileWindow w([this](const FileRequest& r) { return carryOut(r); }, window_, startFolder_);
+    w.setUp(purpose, saves ? toQString(deckPane_.title()) : QString());
+    w.exec();
+}
+
+void FileCommands::Open() {
+    show(FilePurpose::OpenCardList);
+}
+void FileCommands::Deck_Open() {
+    show(FilePurpose::OpenDeck);
+}
+void FileCommands::Save() {
+    show(FilePurpose::SaveDeck);
+}
+void FileCommands::SaveXML() {
+    show(FilePurpose::SaveXml);
+}
+void FileCommands::SaveHTML() {
+    show(FilePurpose::SaveHtml);
+}
+
+void FileCommands::error(const QString& text) {
+    MessageBoxes::show(window_, u8("SVDBエラー"), text, QMessageBox::Critical, QMessageBox::Ok);
+}
+
+bool FileCommands::carryOut(const FileRequest& request) {
+    const std::string& path = request.path;
+    const QString shownPath = toQString(path);
+    std::string reason;
+    switch (request.action) {
+        case FileAction::OpenCardList: {
+            emit statusChanged(QStringLiteral("Load ") + shownPath);
+            if (!LoadCardList(table_, path).opened) {
+                error(shownPath + u8("\nカードリストを読み込めません。"));
+                break;
+            }
+            emit cardListLoaded();
+            break;
+        }
+        case FileAction::OpenDeckText: {
+            emit statusChanged(QStringLiteral("Load ") + shownPath);
+            DeckTextRead read = LoadDeckText(path);
+            if (!read.opened) {
+                MessageBoxes::show(window_, MessageBoxes::programTitle(), toQString(read.reason),
+                                   QMessageBox::NoIcon, QMessageBox::Ok);
+                break;
+            }
+            deck_.ReplaceDecks(std::move(read.mainRows), std::move(read.sideRows));
+            deckPane_.setTitle(read.title);
+            break;
+        }
+        case FileAction::OpenDeckCsv: {
+            emit statusChanged(QStringLiteral("Load ") + shownPath);
+            DeckCsvRead read = LoadDeckCsv(path);
+            if (!read.opened) {
+                MessageBoxes::show(window_, MessageBoxes::programTitle(), toQString(read.reason),
+                                   QMessageBox::NoIcon, QMessageBox::Ok);
+                break;
+            }
+            deck_.ReplaceDecks(std::move(read.mainRows), {});
+            break;
+        }
+        case FileAction::SaveDeckText:
+        case FileAction::SaveDeckCsv:
+        case FileAction::SaveXml:
+        case FileAction::SaveHtml: {
+            emit statusChanged(QStringLiteral("Save ") + shownPath);
+            bool saved = false;
+            if (request.action == FileAction::SaveDeckText) {
+                saved = SaveDeckText(path, MakeDeckText(deckPane_.title(), deck_, stats_.stats()),
+                                     &reason);
+            } else if (request.action == FileAction::SaveDeckCsv) {
+                saved = SaveDeckCsv(path, deck_.list(DeckModel::kMain).rows, &reason);
+            } else if (request.action == FileAction::SaveXml) {
+                saved = WriteDeckXml(path, MainDeckExport(deck_, deckPane_.title()), &reason);
+            } else {
+                saved = WriteDeckHtml(path, MainDeckExport(deck_, deckPane_.title()), &reason);
+            }
+            if (!saved) error(shownPath + u8("\n保存できませんでした: ") + toQString(reason));
+            break;
+        }
+    }
+    return true;
+}
+
+}  // namespace svdb

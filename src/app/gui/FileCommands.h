@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+#include "files/FileNames.h"
+
+class QWidget;
+
+namespace svdb {
+
+class CardTable;
+class DeckModel;
+class DeckPane;
+class MainDeckStats;
+
+// The file menu's commands: each shows the file window set up for its
+// purpose, and carries out what the window settles — loading a card list or
+// a deck file, saving the deck as text, comma-separated, XML or HTML. The
+// status label shows "Load " or "Save " and the path while it works. A deck
+// file that cannot be read leaves the deck as it was and says why; a failed
+// save leaves the previous file as it was and says why in the error box.
+class FileCommands : public QObject {
+    Q_OBJECT
+
+  public:
+    // window parents the file window and the message boxes; every reference
+    // outlives the commands.
+    FileCommands(CardTable& table, DeckModel& deck, const MainDeckStats& stats, DeckPane& deckPane,
+                 QWidget* window);
+
+    // The menu items. The three saves do nothing while the main deck is empty.
+    void Open();
+    void Deck_Open();
+    void Save();
+    void SaveXML();
+    void SaveHTML();
+
+    // Carries out a settled request; answers whether the file window may
+    // close (it may, whatever happened).
+    bool carryOut(const FileRequest& request);
+
+    // The folder the file window starts in (the process's current folder
+    // when empty).
+    void setStartFolder(const QString& folder) { startFolder_ = folder; }
+
+  signals:
+    // Text for the status label.
+    void statusChanged(const QString& text);
+    // A card list was loaded into the catalogue: the card list is to be
+    // refilled.
+    void cardListLoaded();
+
+  private:
+    void show(FilePurpose purpose);
+    void error(const QString& text);
+
+    CardTable& table_;
+    DeckModel& deck_;
+    const MainDeckStats& stats_;
+    DeckPane& deckPane_;
+    QWidget* window_;
+    QString startFolder_;
+};
+
+}  // namespace svdb

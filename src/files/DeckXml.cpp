@@ -1,0 +1,213 @@
+#include "files/DeckXml.h"
+
+#include <array>
+#include <optional>
+#include <utility>
+
+#include "catalogue/AbilitySummary.h"
+#include "catalogue/CardType.h"
+#include "catalogue/ExpansionNames.h"
+#include "deck/DeckModel.h"
+#include "text/FileBytes.h"
+#include "text/ShiftJisCodec.h"
+
+namespace svdb {
+
+namespace {
+
+constexpr std::string_view kLineMark = "\\r";  // a line break inside a card text
+
+// Bytes that XML character data cannot hold as they are: the markup
+// characters and the control characters other than tab, LF and CR. No byte
+// of a multi-byte UTF-8 character is among them.
+constexpr std::array<bool, 256> kNeedsEscape = [] {
+    std::array<bool, 256> table{};
+    for (int c = 0; c < 0x20; ++c) table[c] = c != '\t' && c != '\n' && c != '\r';
+    table['&'] = table['<'] = table['>'] = true;
+    return table;
+}();
+
+// Appends text as XML character data in Shift_JIS. Markup characters become
+// their entities; a control character that no XML document may hold becomes
+// "?", like a character with no Shift_JIS form.
+void AppendText(std::string& out, std::string_view text) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (!kNeedsEscape[static_cast<unsigned char>(c)]) continue;
+        ShiftJisCodec::encodeAppend(text.substr(start, i - start), out);
+        out += c == '&' ? "&amp;" : c == '<' ? "&lt;" : c == '>' ? "&gt;" : "?";
+        start = i + 1;
+    }
+    ShiftJisCodec::encodeAppend(text.substr(start), out);
+}
+
+// Appends a card text with every line mark turned into CR LF.
+void AppendCardText(std::string& out, std::string_view text) {
+    std::size_t start = 0;
+    for (std::size_t mark = text.find(kLineMark); mark != std::string_view::npos;
+         mark = text.find(kLineMark, start)) {
+        AppendText(out, text.substr(start, mark - start));
+        out += "\r\n";
+        start = mark + kLineMark.size();
+    }
+    AppendText(out, text.substr(start));
+}
+
+// A line of markup, which is ASCII and so the same in Shift_JIS.
+void Line(std::string& out, std::string_view markup) {
+    out += markup;
+    out += "\r\n";
+}
+
+// "<name>" on its own line, then the value and "</name>".
+void Element(std::string& out, std::string_view name, std::string_view value) {
+    out += '<';
+    out += name;
+    out += ">\r\n";
+    AppendText(out, value);
+    out += "</";
+    out += name;
+    out += ">\r\n";
+}
+
+void Element(std::string& out, std::string_view name, int value) {
+    Element(out, name, std::to_string(value));
+}
+
+std::string_view TrimSpaces(std::string_view s) {
+    const std::size_t first = s.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+// The first n characters of UTF-8 text.
+std::string_view FirstCharacters(std::string_view s, int n) {
+    std::size_t i = 0;
+    for (int k = 0; k < n && i < s.size(); ++k) {
+        ++i;
+        while (i < s.size() && (static_cast<unsigned char>(s[i]) & 0xC0) == 0x80) ++i;
+    }
+    return s.substr(0, i);
+}
+
+// OPERATION, COMMAND and GENERATION numbers ("[OCG]-*") have no combat values.
+bool HasNoCombatValues(std::string_view cardNumber) {
+    return cardNumber.size() >= 2 &&
+           (cardNumber[0] == 'O' || cardNumber[0] == 'C' || cardNumber[0] == 'G') &&
+           cardNumber[1] == '-';
+}
+
+std::string_view CombatValue(const CardRecord& c, std::string_view value) {
+    return HasNoCombatValues(c.cardNumber) || value == "*" ? std::string_view("-1") : value;
+}
+
+std::string CharType(const CardRecord& c) {
+    if (!c.typeDetail.empty()) return c.typeDetail.str();
+    if (c.charGender.empty()) return {};
+    std::string s = c.charGender.str();
+    s += ' ';
+    s += c.charAge;
+    s += ' ';
+    s += c.charKind;
+    return s;
+}
+
+void CardElement(std::string& out, const DeckEntry& e, const CardRecord& c) {
+    Line(out, "<card>");
+    Element(out, "number", e.copies);
+    Element(out, "costNation", FirstCharacters(c.faction, 2));
+    Element(out, "cardType", CardTypeOf(c.cardNumber));
+    Element(out, "nationCost", c.nationCost);
+    Element(out, "allCost", c.allCost);
+    Element(out, "resourceCost", TrimSpaces(c.resourceCost));
+    Line(out, "<cardName>");
+    AppendText(out, c.front.name);
+    out += "\r\n";
+    Line(out, "</cardName>");
+    Element(out, "charType", CharType(c));
+
+    Line(out, "<cardText>");
+    const std::string frontSummary = AbilitySummary(c, Face::Front);
+    if (!frontSummary.empty()) {
+        AppendText(out, frontSummary);
+        out += "\r\n";
+    }
+    AppendCardText(out, c.front.text);
+    out += "\r\n";
+    if (!c.front.transform.empty()) {
+        std::string line = "・";
+        line += c.transformed.name;
+        line += "：";
+        line += c.transformed.power;
+        line += '/';
+        line += c.transformed.shoot;
+        line += '/';
+        line += c.transformed.toughness;
+        AppendText(out, line);
+        out += "\r\n";
+    }
+    const std::string transformedSummary = AbilitySummary(c, Face::Transformed);
+    if (!transformedSummary.empty()) {
+        AppendText(out, transformedSummary);
+        out += "\r\n";
+    }
+    if (!c.transformed.text.empty()) {
+        AppendCardText(out, c.transformed.text);
+        out += "\r\n";
+    }
+    Line(out, "</cardText>");
+
+    Element(out, "rare", FirstCharacters(c.rare, 1));
+    Element(out, "cardNumber", c.cardNumber);
+    Element(out, "power", CombatValue(c, c.front.power));
+    Element(out, "shoot", CombatValue(c, c.front.shoot));
+    Element(out, "toughness", CombatValue(c, c.front.toughness));
+    Element(out, "set", ExpansionNameOf(c.expansion));
+    Line(out, "</card>");
+}
+
+}  // namespace
+
+DeckExport MainDeckExport(const DeckModel& deck, std::string title) {
+    return DeckExport{std::move(title), deck.list(DeckModel::kMain).rows,
+                      deck.total(DeckModel::kMain), &deck.table()};
+}
+
+std::string DeckXmlBytes(const DeckExport& deck) {
+    std::string out;
+    // About a kilobyte per card; growing past that costs a few copies at most.
+    out.reserve(1024 + deck.mainRows.size() * 1024);
+    Line(out, R"(<?xml version="1.0" encoding="Shift_JIS"?>)");
+    Line(out, R"(<!DOCTYPE deck SYSTEM "SV.dtd">)");
+    Line(out, R"(<?xml-stylesheet type="text/css" href="SV.css"?>)");
+    Line(out, "<deck>");
+    Line(out, "<title>");
+    AppendText(out, deck.title);
+    out += "\r\n";
+    Line(out, "</title>");
+    Line(out, "<cards>");
+    Line(out, "<main>");
+    if (deck.table != nullptr) {
+        for (const DeckEntry& e : deck.mainRows) {
+            const int slot = FactionSlotOf(e.faction);
+            const std::optional<int> row =
+                FindCardRow(*deck.table, slot, e.cardNumber, TrimSpaces(e.cardName));
+            if (row) CardElement(out, e, deck.table->at(slot, *row));
+        }
+    }
+    Line(out, "</main>");
+    Line(out, "<side>");
+    Line(out, "</side></cards>");
+    Line(out, "<comment>");
+    Line(out, "");
+    Line(out, "</comment>");
+    Line(out, "</deck>");
+    return out;
+}
+
+bool WriteDeckXml(const std::string& path, const DeckExport& deck, std::string* reason) {
+    return WriteFileReplacing(path, DeckXmlBytes(deck), reason);
+}
+
+}  // namespace svdb

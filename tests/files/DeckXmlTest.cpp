@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "DeckTestSupport.h"
+#include "deck/DeckModel.h"
+#include "files/DeckXml.h"
+#include "text/FileBytes.h"
+#include "text/ShiftJisCodec.h"
+
+namespace svdb {
+namespace {
+
+using testing::Entry;
+
+// Three invented cards with every field the document shows: a unit with a
+// transformed face, a character and a command.
+CardTable ExportTable() {
+    CardTable table;
+    CardRecord& unit = table.at(1, 0);
+    unit.faction = "ジオン";
+    unit.cardNumber = "U-101";
+    unit.rare = "Rare";
+    unit.nationCost = 2;
+    unit.allCost = 5;
+    unit.resourceCost = " 3 ";
+    unit.typeDetail = "宇宙・地球";
+    unit.quick = true;
+    unit.front.name = "ヴァルナ";
+    unit.front.text = "敵軍ユニット１枚に２ダメージを与える。\\r「撃て」 & <退く>";
+    unit.front.power = "4";
+    unit.front.shoot = "3";
+    unit.front.toughness = "5";
+    unit.front.highMobility = "高機動";
+    unit.front.transform = "変形";
+    unit.transformed.name = "ヴァルナ （強行形態）";
+    unit.transformed.power = "5";
+    unit.transformed.shoot = "*";
+    unit.transformed.toughness = "4";
+    unit.transformed.transform = "変形";
+    unit.transformed.text = "このターン、\\r防御できない。";
+    unit.expansion = 16;
+
+    CardRecord& character = table.at(2, 0);
+    character.faction = "ティターンズ";
+    character.cardNumber = "CH-201";
+    character.rare = "Uncommon";
+    character.allCost = 3;
+    character.resourceCost = "X";
+    character.charGender = "F";
+    character.charAge = "AD";
+    character.charKind = "NT";
+    character.preventLevel = 9;
+    character.front.name = "エルザ";
+    character.front.power = "*";
+    character.front.shoot = "2";
+    character.front.toughness = "0";
+    character.expansion = 3;
+
+    CardRecord& command = table.at(5, 0);
+    command.faction = "Seed";
+    command.cardNumber = "C-501";
+    command.rare = "Common";
+    command.nationCost = 1;
+    command.allCost = 1;
+    command.front.name = "逆襲の号令";
+    command.front.text = "A<B";
+    command.front.power = "2";
+    command.front.shoot = "2";
+    command.front.toughness = "2";
+    command.expansion = 17;
+    return table;
+}
+
+std::vector<std::string> Lines(const std::string& bytes) {
+    const std::string text = ShiftJisCodec::decode(bytes);
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    if (start < text.size()) lines.push_back(text.substr(start));
+    return lines;
+}
+
+// A side deck, a padded name, a short faction text and an entry the catalogue
+// lacks (left out) under a title that needs escaping.
+TEST(DeckXmlTest, MatchesGoldenDocument) {
+    const CardTable table = ExportTable();
+    DeckModel deck(table);
+    deck.ReplaceDecks(
+        {Entry("ジオン", "U-101", " ヴァルナ ", 3), Entry("ティタ", "CH-201", "エルザ", 1),
+         Entry("連邦", "U-999", "幻の機体", 1), Entry("Seed", "C-501", "逆襲の号令", 2)},
+        {Entry("ジオン", "U-101", "ヴァルナ", 1)});
+    const std::string bytes = DeckXmlBytes(MainDeckExport(deck, "A&B <星> \"影\""));
+    const auto golden = ReadFileBytes(SVDB_TEST_DATA_DIR "/files/export_deck.xml");
+    ASSERT_TRUE(golden.has_value());
+    EXPECT_EQ(Lines(bytes), Lines(*golden));
+    EXPECT_EQ(bytes, *golden);
+}
+
+TEST(DeckXmlTest, EscapesEveryText) {
+    struct Case {
+        const char* text;
+        const char* written;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"",                 ""},
+        {"A&B",              "A&amp;B"},
+        {"<b>星</b>",        "&lt;b&gt;星&lt;/b&gt;"},
+        {"&amp;",            "&amp;amp;"},
+        {"\"引用\" 'と'",    "\"引用\" 'と'"},
+        {"]]>",              "]]&gt;"},
+        {"tab\there",        "tab\there"},
+        {"bell\x07/nul\x1f", "bell?/nul?"},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        CardTable table = ExportTable();
+        table.at(5, 0).front.name = c.text;
+        table.at(5, 0).front.text = c.text;
+        const DeckEntry entry = Entry("Seed", "C-501", c.text, 1);
+        const std::vector<std::string> lines =
+            Lines(DeckXmlBytes({c.text, {&entry, 1}, 1, &table}));
+        ASSERT_GT(lines.size(), 30u) << c.text;  // the card was found
+        EXPECT_EQ(lines[5], c.written) << "title " << c.text;
+        EXPECT_EQ(lines[23], c.written) << "card name " << c.text;
+        EXPECT_EQ(lines[28], c.written) << "card text " << c.text;
+    }
+}
+
+TEST(DeckXmlTest, WritesTheFileOrSaysWhy) {
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "svdb_deck_xml";
+    std::filesystem::create_directories(dir);
+    const CardTable table = ExportTable();
+    const DeckEntry entry = Entry("ジオン", "U-101", "ヴァルナ", 2);
+    const DeckExport deck{"T", {&entry, 1}, 2, &table};
+    std::string reason;
+    const std::string path = (dir / "deck.xml").string();
+    ASSERT_TRUE(WriteDeckXml(path, deck, &reason)) << reason;
+    EXPECT_EQ(ReadFileBytes(path), DeckXmlBytes(deck));
+    EXPECT_FALSE(WriteDeckXml((dir / "missing" / "deck.xml").string(), deck, &reason));
+    EXPECT_FALSE(reason.empty());
+    std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace svdb
