@@ -3,9 +3,9 @@
 #include <QFileInfo>
 
 #include "app/AppPaths.h"
-#include "app/gui/CardListChooser.h"
 #include "app/gui/MainWindow.h"
 #include "catalogue/CardTable.h"
+#include "files/gui/FileWindow.h"
 
 namespace svdb {
 
@@ -57,22 +57,31 @@ void Startup::showMainWindow(const QString& path) {
 
 void Startup::openChooser() {
     if (!chooser_) {
-        chooser_ = std::make_unique<CardListChooser>();
-        connect(chooser_.get(), &CardListChooser::cardListChosen, this, &Startup::onCardListChosen);
-        connect(chooser_.get(), &CardListChooser::dismissed, this, [this] {
+        chooser_ = std::make_unique<FileWindow>(
+            [this](const FileRequest& request) {
+                // Only a card list can start the program; anything else keeps
+                // the window up.
+                return request.action == FileAction::OpenCardList &&
+                       onCardListChosen(QString::fromStdString(request.path));
+            },
+            nullptr, appDir_);
+        // The window stands for the program until a card list is loaded.
+        chooser_->setClosesOnFocusLoss(false);
+        connect(chooser_.get(), &QDialog::finished, this, [this] {
             if (!mainWindow_ || !mainWindow_->isVisible()) emit abandoned();
         });
     }
-    chooser_->present();
+    chooser_->Open();
+    chooser_->show();
+    chooser_->raise();
+    chooser_->activateWindow();
 }
 
-void Startup::onCardListChosen(const QString& path) {
+bool Startup::onCardListChosen(const QString& path) {
     // A file that cannot be read leaves nothing to show: ask again.
-    if (!loadCardList(path)) {
-        openChooser();
-        return;
-    }
+    if (!loadCardList(path)) return false;
     showMainWindow(path);
+    return true;
 }
 
 }  // namespace svdb

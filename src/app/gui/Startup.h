@@ -10,14 +10,14 @@
 
 namespace svdb {
 
-class CardListChooser;
+class FileWindow;
 class CardTable;
 class MainWindow;
 
 // The program's start-up: finds the help file and the card list in the
 // program's folder, loads the catalogue and shows the main window; when the
-// card list cannot be loaded, the card list chooser opens instead and the main
-// window follows once a list has been chosen and loaded.
+// card list cannot be loaded, the file window opens instead to choose a card
+// list, and the main window follows once a list has been chosen and loaded.
 class Startup : public QObject {
     Q_OBJECT
 
@@ -36,20 +36,20 @@ class Startup : public QObject {
     QString cardListPath() const { return cardListPath_; }
     // The main window, once created; it lives as long as this object.
     MainWindow* mainWindow() const { return mainWindow_.get(); }
-    // The chooser, once opened.
-    CardListChooser* chooser() const { return chooser_.get(); }
+    // The file window choosing a card list, once opened.
+    FileWindow* chooser() const { return chooser_.get(); }
 
   signals:
     void mainWindowShown();
-    // The chooser was closed without a card list while no main window is
-    // shown: nothing is left to run.
+    // The file window was closed without a card list while no main window
+    // is shown: nothing is left to run.
     void abandoned();
 
   private:
     bool loadCardList(const QString& path);
     void showMainWindow(const QString& path);
     void openChooser();
-    void onCardListChosen(const QString& path);
+    bool onCardListChosen(const QString& path);
 
     CardTable& table_;
     QString appDir_;
@@ -57,7 +57,7 @@ class Startup : public QObject {
     QString helpFilePath_;
     QString cardListPath_;
     std::unique_ptr<MainWindow> mainWindow_;
-    std::unique_ptr<CardListChooser> chooser_;
+    std::unique_ptr<FileWindow> chooser_;
 };
 
 }  // namespace svdb

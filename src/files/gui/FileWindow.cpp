@@ -280,7 +280,7 @@ void FileWindow::finish(const FileRequest& request) {
 void FileWindow::programStateChanged(Qt::ApplicationState state) {
     // Our own boxes keep the program active; only another program's window
     // takes the focus away.
-    if (state != Qt::ApplicationActive && isVisible() && !busy_) reject();
+    if (closesOnFocusLoss_ && state != Qt::ApplicationActive && isVisible() && !busy_) reject();
 }
 
 }  // namespace svdb

@@ -52,6 +52,11 @@ class FileWindow : public QDialog {
     const FileChoice& choice() const { return choice_; }
     // The shown folder, ending in "/".
     QString folderPath() const { return folderPath_; }
+    // Whether the window closes when the program loses the focus (it does
+    // unless told otherwise; a window that stands for the whole program, as
+    // at start-up, should not).
+    void setClosesOnFocusLoss(bool closes) { closesOnFocusLoss_ = closes; }
+
     // Shows folder (its folders and files) and puts its path in Text1.
     void changeFolder(const QString& folder);
 
@@ -76,7 +81,8 @@ class FileWindow : public QDialog {
     Handler handler_;
     FileChoice choice_;
     QString folderPath_;
-    bool busy_ = false;  // our question or the caller's work is under way
+    bool busy_ = false;
+    bool closesOnFocusLoss_ = true;  // our question or the caller's work is under way
 
     QComboBox* Drive1_ = nullptr;
     QListWidget* Dir1_ = nullptr;

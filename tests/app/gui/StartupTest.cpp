@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTemporaryDir>
@@ -11,11 +13,11 @@
 #include <vector>
 
 #include "app/AppPaths.h"
-#include "app/gui/CardListChooser.h"
 #include "app/gui/MainWindow.h"
 #include "app/gui/Startup.h"
 #include "catalogue/CardListLoader.h"
 #include "catalogue/CardTable.h"
+#include "files/gui/FileWindow.h"
 #include "stats/gui/DeckInfoPane.h"
 
 namespace svdb {
@@ -59,11 +61,15 @@ struct FakeLoader {
 
 class StartupTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        CardListChooser::clearNextAnswer();
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+
+    // Picks a file in the file window as the user does: its path in Text1,
+    // then "Open".
+    static void choose(FileWindow* window, const QString& path) {
+        window->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(path);
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
     }
-    void TearDown() override { CardListChooser::clearNextAnswer(); }
 
     QString writeFile(const QString& name) {
         const QString path = dir.filePath(name);
@@ -114,23 +120,12 @@ TEST_F(StartupTest, WithoutACardListTheChooserOpensInstead) {
 
     // The user picks a list: it is loaded and the main window appears.
     const QString chosen = writeFile(QStringLiteral("other.csv"));
-    startup.chooser()->choose(chosen);
+    EXPECT_EQ(startup.chooser()->fileMode(), QStringLiteral("LIST"));
+    choose(startup.chooser(), chosen);
 
     EXPECT_EQ(loader.paths, std::vector<std::string>{chosen.toStdString()});
     EXPECT_FALSE(startup.chooser()->isVisible());
     expectShownAsAtStart(startup.mainWindow(), chosen);
-}
-
-TEST_F(StartupTest, AnAnswerGivenInAdvanceShowsTheMainWindowAtOnce) {
-    const QString chosen = writeFile(QStringLiteral("chosen.csv"));
-    CardListChooser::setNextAnswer(chosen);
-    Startup startup(table, dir.path(), loader.fn());
-
-    EXPECT_FALSE(startup.run());
-
-    expectShownAsAtStart(startup.mainWindow(), chosen);
-    ASSERT_NE(startup.chooser(), nullptr);
-    EXPECT_FALSE(startup.chooser()->isVisible());
 }
 
 TEST_F(StartupTest, AnUnreadableCardListLeadsToTheChooser) {
@@ -144,17 +139,19 @@ TEST_F(StartupTest, AnUnreadableCardListLeadsToTheChooser) {
     EXPECT_TRUE(startup.chooser()->isVisible());
 
     // A chosen list that cannot be read either leaves the chooser up.
-    startup.chooser()->choose(dir.filePath(QStringLiteral("gone.csv")));
+    choose(startup.chooser(), dir.filePath(QStringLiteral("gone.csv")));
     EXPECT_EQ(startup.mainWindow(), nullptr);
     EXPECT_TRUE(startup.chooser()->isVisible());
 }
 
 TEST_F(StartupTest, ClosingTheChooserWithoutAListEndsTheProgram) {
-    CardListChooser::setNextAnswer(QString());
     Startup startup(table, dir.path(), loader.fn());
     QSignalSpy abandoned(&startup, &Startup::abandoned);
 
     EXPECT_FALSE(startup.run());
+    EXPECT_EQ(abandoned.count(), 0);
+    QTest::mouseClick(startup.chooser()->findChild<QPushButton*>(QStringLiteral("Command2")),
+                      Qt::LeftButton);
 
     EXPECT_EQ(abandoned.count(), 1);
     EXPECT_EQ(startup.mainWindow(), nullptr);
