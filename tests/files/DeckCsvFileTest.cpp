@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "DeckTestSupport.h"
+#include "GoldenDeck.h"
 #include "files/DeckCsvFile.h"
 #include "text/FileBytes.h"
 #include "text/ShiftJisCodec.h"
@@ -16,31 +17,18 @@ using testing::Describe;
 using testing::Entry;
 using testing::SameRows;
 
-std::vector<DeckEntry> GoldenRows() {
-    return {Entry("連邦", "U-1", "レイヴン", 3),
-            Entry("連邦", "CH-1", "リオ", 2),
-            Entry("ジオン", "U-2", "グラナト", 3),
-            Entry("ティタ", "U-4", "ヘルムート", 1),
-            Entry("ネオジオン", "U-5", "ルキナ 改  II", 2),
-            Entry("Seed", "U-7", "スパーダ", 3),
-            Entry("Ｗ", "O-7", "コロニー", 3),
-            Entry("その他", "U-9", "ポッド", 2),
-            Entry("連邦", "G-1", "連邦G", 12),
-            Entry("クロス", "C-5", "海賊", 1)};
-}
-
 TEST(DeckCsvFile, GoldenFile) {
     const std::string golden = std::string(SVDB_TEST_DATA_DIR) + "/files/deck.csv";
     const std::string target =
         (std::filesystem::temp_directory_path() / "svdb_deckcsv_golden.csv").string();
     std::string reason;
-    ASSERT_TRUE(SaveDeckCsv(target, GoldenRows(), &reason)) << reason;
+    ASSERT_TRUE(SaveDeckCsv(target, testing::GoldenMain(), &reason)) << reason;
     EXPECT_EQ(ReadFileBytes(target), ReadFileBytes(golden));
     std::filesystem::remove(target);
 
     const DeckCsvRead read = LoadDeckCsv(golden);
     ASSERT_TRUE(read.opened) << read.reason;
-    EXPECT_TRUE(SameRows(read.mainRows, GoldenRows())) << Describe(read.mainRows);
+    EXPECT_TRUE(SameRows(read.mainRows, testing::GoldenMain())) << Describe(read.mainRows);
 }
 
 // Lines of a comma-separated deck file and the rows they give. A line that

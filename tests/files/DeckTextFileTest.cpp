@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "DeckTestSupport.h"
+#include "GoldenDeck.h"
 #include "files/DeckCsvFile.h"
 #include "files/DeckTextFile.h"
 #include "stats/MainDeckStats.h"
@@ -21,28 +22,15 @@ namespace fs = std::filesystem;
 using namespace std::string_literals;
 using testing::Describe;
 using testing::Entry;
+using testing::GoldenMain;
 using testing::SameRows;
 
 std::string DataFile(const char* name) {
     return std::string(SVDB_TEST_DATA_DIR) + "/files/" + name;
 }
 
-// The deck of the golden files: invented cards, a name with single and
-// double inner spaces, short faction names, a count of two digits, and a
-// side-deck entry (with half-width katakana) wider than every main entry.
-std::vector<DeckEntry> GoldenMain() {
-    return {Entry("連邦", "U-1", "レイヴン", 3),
-            Entry("連邦", "CH-1", "リオ", 2),
-            Entry("ジオン", "U-2", "グラナト", 3),
-            Entry("ティタ", "U-4", "ヘルムート", 1),
-            Entry("ネオジオン", "U-5", "ルキナ 改  II", 2),
-            Entry("Seed", "U-7", "スパーダ", 3),
-            Entry("Ｗ", "O-7", "コロニー", 3),
-            Entry("その他", "U-9", "ポッド", 2),
-            Entry("連邦", "G-1", "連邦G", 12),
-            Entry("クロス", "C-5", "海賊", 1)};
-}
-
+// The golden files hold GoldenMain() and a side-deck entry (with half-width
+// katakana) wider than every main entry.
 std::vector<DeckEntry> GoldenSide() {
     return {Entry("ジオン", "U-3", "グラナト", 1), Entry("ザンスカール", "CH-4", "マルタ・ｶｽﾀﾑ", 3),
             Entry("∀", "U-6", "ソレイユ", 2)};
