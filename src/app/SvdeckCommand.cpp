@@ -6,6 +6,7 @@
 #include <ostream>
 #include <system_error>
 
+#include "app/CommandOption.h"
 #include "app/SvdeckConvert.h"
 #include "catalogue/CardListLoader.h"
 #include "catalogue/CardTable.h"
@@ -141,13 +142,7 @@ int SvdeckCommand::cards(const std::vector<std::string>& args) {
     std::string inFields = "name";
 
     for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string option = args[i];
-        std::optional<std::string> value;
-        if (const std::size_t eq = option.find('=');
-            option.starts_with("--") && eq != option.npos) {
-            value = option.substr(eq + 1);
-            option.resize(eq);
-        }
+        auto [option, value] = CommandOption::Parse(args[i]);
         if (option == "--help" || option == "-h") {
             out_ << kCardsHelp;
             return kOk;

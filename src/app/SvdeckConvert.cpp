@@ -6,6 +6,7 @@
 #include <optional>
 #include <ostream>
 
+#include "app/CommandOption.h"
 #include "catalogue/CardListLoader.h"
 #include "catalogue/CardTable.h"
 #include "deck/DeckModel.h"
@@ -65,13 +66,7 @@ int SvdeckConvert::Run(const std::vector<std::string>& args, const std::string& 
     std::optional<std::string> title;
     std::vector<std::string> names;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string option = args[i];
-        std::optional<std::string> value;
-        if (const std::size_t eq = option.find('=');
-            option.starts_with("--") && eq != option.npos) {
-            value = option.substr(eq + 1);
-            option.resize(eq);
-        }
+        auto [option, value] = CommandOption::Parse(args[i]);
         if (option == "--help" || option == "-h") {
             out << kHelp;
             return 0;
