@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -66,20 +65,6 @@ TEST(DeckHtmlTest, EscapesEveryText) {
                   "<TD>" + w + "</TD><TD>" + w + "</TD><TD>" + w + "</TD><TD>× 1</TD><TR>")
             << c.text;
     }
-}
-
-TEST(DeckHtmlTest, WritesTheFileOrSaysWhy) {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "svdb_deck_html";
-    std::filesystem::create_directories(dir);
-    const DeckEntry entry = Entry("連邦", "U-1", "レイヴン", 2);
-    const DeckExport deck{"T", {&entry, 1}, 2};
-    std::string reason;
-    const std::string path = (dir / "deck.htm").string();
-    ASSERT_TRUE(WriteDeckHtml(path, deck, &reason)) << reason;
-    EXPECT_EQ(ReadFileBytes(path), DeckHtmlBytes(deck));
-    EXPECT_FALSE(WriteDeckHtml((dir / "missing" / "deck.htm").string(), deck, &reason));
-    EXPECT_FALSE(reason.empty());
-    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -48,13 +48,6 @@ class DeckFileTest : public ::testing::Test {
     }
     void TearDown() override { fs::remove_all(dir); }
     std::string path(const char* name) const { return (dir / name).string(); }
-    std::vector<std::string> listing() const {
-        std::vector<std::string> names;
-        for (const auto& e : fs::recursive_directory_iterator(dir))
-            names.push_back(e.path().lexically_relative(dir).string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
     fs::path dir;
 };
 
@@ -266,27 +259,6 @@ TEST_F(DeckFileTest, OpenFailure) {
         EXPECT_FALSE(csv.reason.empty());
         EXPECT_TRUE(csv.mainRows.empty());
     }
-}
-
-// A save that cannot be made says why and leaves the folder as it was: no
-// temporary file, the folder in the way untouched.
-TEST_F(DeckFileTest, SaveFailure) {
-    fs::create_directories(dir / "deck.txt" / "inside");
-    ASSERT_TRUE(WriteFileBytes(path("deck.txt/inside/kept.txt"), "kept"));
-    const std::vector<std::string> before = listing();
-    DeckText deck;
-    deck.mainRows = GoldenMain();
-    for (const std::string& p : {path("deck.txt"), path("missing/deck.txt")}) {
-        SCOPED_TRACE(p);
-        std::string reason;
-        EXPECT_FALSE(SaveDeckText(p, deck, &reason));
-        EXPECT_FALSE(reason.empty());
-        reason.clear();
-        EXPECT_FALSE(SaveDeckCsv(p, deck.mainRows, &reason));
-        EXPECT_FALSE(reason.empty());
-    }
-    EXPECT_EQ(listing(), before);
-    EXPECT_EQ(ReadFileBytes(path("deck.txt/inside/kept.txt")), std::string("kept"));
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -98,52 +97,6 @@ TEST(DeckXmlTest, MatchesGoldenDocument) {
     ASSERT_TRUE(golden.has_value());
     EXPECT_EQ(Lines(bytes), Lines(*golden));
     EXPECT_EQ(bytes, *golden);
-}
-
-TEST(DeckXmlTest, EscapesEveryText) {
-    struct Case {
-        const char* text;
-        const char* written;
-    };
-    // clang-format off
-    const Case cases[] = {
-        {"",                 ""},
-        {"A&B",              "A&amp;B"},
-        {"<b>星</b>",        "&lt;b&gt;星&lt;/b&gt;"},
-        {"&amp;",            "&amp;amp;"},
-        {"\"引用\" 'と'",    "\"引用\" 'と'"},
-        {"]]>",              "]]&gt;"},
-        {"tab\there",        "tab\there"},
-        {"bell\x07/nul\x1f", "bell?/nul?"},
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        CardTable table = ExportTable();
-        table.at(5, 0).front.name = c.text;
-        table.at(5, 0).front.text = c.text;
-        const DeckEntry entry = Entry("Seed", "C-501", c.text, 1);
-        const std::vector<std::string> lines =
-            Lines(DeckXmlBytes({c.text, {&entry, 1}, 1, &table}));
-        ASSERT_GT(lines.size(), 30u) << c.text;  // the card was found
-        EXPECT_EQ(lines[5], c.written) << "title " << c.text;
-        EXPECT_EQ(lines[23], c.written) << "card name " << c.text;
-        EXPECT_EQ(lines[28], c.written) << "card text " << c.text;
-    }
-}
-
-TEST(DeckXmlTest, WritesTheFileOrSaysWhy) {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "svdb_deck_xml";
-    std::filesystem::create_directories(dir);
-    const CardTable table = ExportTable();
-    const DeckEntry entry = Entry("ジオン", "U-101", "ヴァルナ", 2);
-    const DeckExport deck{"T", {&entry, 1}, 2, &table};
-    std::string reason;
-    const std::string path = (dir / "deck.xml").string();
-    ASSERT_TRUE(WriteDeckXml(path, deck, &reason)) << reason;
-    EXPECT_EQ(ReadFileBytes(path), DeckXmlBytes(deck));
-    EXPECT_FALSE(WriteDeckXml((dir / "missing" / "deck.xml").string(), deck, &reason));
-    EXPECT_FALSE(reason.empty());
-    std::filesystem::remove_all(dir);
 }
 
 }  // namespace
