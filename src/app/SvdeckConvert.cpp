@@ -14,6 +14,7 @@
 #include "files/DeckHtml.h"
 #include "files/DeckTextFile.h"
 #include "files/DeckXml.h"
+#include "files/FileNames.h"
 #include "stats/MainDeckStats.h"
 #include "text/ShiftJisCodec.h"
 
@@ -39,18 +40,18 @@ namespace {
 
 enum class Format { Text, Csv, Xml, Html, Stdout };
 
-bool EndsWithNoCase(std::string_view name, std::string_view suffix) {
-    if (name.size() < suffix.size()) return false;
-    return std::equal(suffix.begin(), suffix.end(), name.end() - suffix.size(),
-                      [](char a, char b) { return std::tolower(a) == std::tolower(b); });
+// The name ends in "." + extension, in any letter case, as the file window
+// judges it.
+bool HasExtension(std::string_view name, std::string_view extension) {
+    return EnsureExtension(name, extension) == name;
 }
 
 std::optional<Format> OutputFormat(std::string_view name) {
     if (name == "-") return Format::Stdout;
-    if (EndsWithNoCase(name, ".txt")) return Format::Text;
-    if (EndsWithNoCase(name, ".csv")) return Format::Csv;
-    if (EndsWithNoCase(name, ".xml")) return Format::Xml;
-    if (EndsWithNoCase(name, ".htm") || EndsWithNoCase(name, ".html")) return Format::Html;
+    if (HasExtension(name, "txt")) return Format::Text;
+    if (HasExtension(name, "csv")) return Format::Csv;
+    if (HasExtension(name, "xml")) return Format::Xml;
+    if (HasExtension(name, "htm") || HasExtension(name, "html")) return Format::Html;
     return std::nullopt;
 }
 
@@ -102,7 +103,7 @@ int SvdeckConvert::Run(const std::vector<std::string>& args, const std::string& 
     DeckModel deck(*table);
     MainDeckStats stats(deck);
     std::string readTitle;
-    if (EndsWithNoCase(in, ".csv")) {
+    if (HasExtension(in, "csv")) {
         DeckCsvRead read = LoadDeckCsv(in);
         if (!read.opened) return usage("cannot read '" + in + "': " + read.reason);
         deck.ReplaceDecks(std::move(read.mainRows), {});

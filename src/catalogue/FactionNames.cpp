@@ -35,4 +35,10 @@ std::string LongFactionName(std::string_view faction) {
     return std::string(faction);
 }
 
+std::vector<std::string_view> ShortenedFactionNames() {
+    std::vector<std::string_view> names;
+    for (const ShortForm& form : kShortForms) names.push_back(StringTable::text(form.longId));
+    return names;
+}
+
 }  // namespace svdb

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace svdb {
 
@@ -12,5 +13,9 @@ std::string ShortFactionName(std::string_view faction);
 // Long form of a short faction name (the inverse of ShortFactionName), read from
 // the string table. Any other text is returned unchanged.
 std::string LongFactionName(std::string_view faction);
+
+// The long names that have a short form ("ティターンズ", "ネオジオン",
+// "ザンスカール", "クロスボーン"): the widest faction names a list shows.
+std::vector<std::string_view> ShortenedFactionNames();
 
 }  // namespace svdb

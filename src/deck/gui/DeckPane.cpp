@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "catalogue/FactionNames.h"
 #include "deck/DeckModel.h"
 #include "deck/DeckTotal.h"
 #include "deck/gui/DeckEditor.h"
@@ -54,8 +55,8 @@ void setDeckColumns(QTableView* view) {
     const QFontMetrics fm(view->font());
     const int pad = 2 * fm.horizontalAdvance(QLatin1Char(' ')) + 4;
     int faction = 0;
-    for (const char* f : {"ティターンズ", "ザンスカール", "ネオジオン", "クロスボーン", "その他"})
-        faction = std::max(faction, fm.horizontalAdvance(u8(f)));
+    for (std::string_view f : ShortenedFactionNames())
+        faction = std::max(faction, fm.horizontalAdvance(toQString(f)));
     QHeaderView* header = view->horizontalHeader();
     view->setColumnWidth(DeckListModel::kFaction, faction + pad);
     view->setColumnWidth(DeckListModel::kCardNumber, fm.horizontalAdvance(u8("SPOL-10")) + pad);

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "catalogue/ExpansionNames.h"
+#include "catalogue/FactionNames.h"
 #include "search/gui/CardListController.h"
 #include "search/gui/CardListModel.h"
 #include "widgets/Controls.h"
@@ -57,15 +58,16 @@ void CardListPane::setColumnWidths() {
     };
     QStringList expansions{QStringLiteral("--")};
     for (std::string_view e : ExpansionNames()) expansions << toQString(e);
-    const QStringList factions = {u8("ティターンズ"), u8("ザンスカール"), u8("ネオジオン"),
-                                  u8("クロスボーン")};
-    const QStringList headers = {u8("勢力"), u8("No."), u8("拡張SET")};
-    auto width = [&](int column, const QStringList& texts, const QString& header) {
-        ListView1_->setColumnWidth(column, std::max(widest(texts), widest({header})) + pad);
+    QStringList factions;
+    for (std::string_view f : ShortenedFactionNames()) factions << toQString(f);
+    // The header's caption shows whole too.
+    auto width = [&](int column, QStringList texts) {
+        texts << model_->headerData(column, Qt::Horizontal).toString();
+        ListView1_->setColumnWidth(column, widest(texts) + pad);
     };
-    width(CardListModel::kFaction, factions, headers[0]);
-    width(CardListModel::kCardNumber, {QStringLiteral("SPOL-10")}, headers[1]);
-    width(CardListModel::kExpansion, expansions, headers[2]);
+    width(CardListModel::kFaction, factions);
+    width(CardListModel::kCardNumber, {QStringLiteral("SPOL-10")});
+    width(CardListModel::kExpansion, expansions);
     ListView1_->setColumnWidth(CardListModel::kCardName,
                                Controls::twipsToPixels(CardListModel::kColumnTwips[2]));
 }
