@@ -1,8 +1,10 @@
 #include "files/DeckXml.h"
 
 #include <array>
-#include <optional>
+#include <functional>
+#include <unordered_map>
 #include <utility>
+#include <vector>
 
 #include "catalogue/AbilitySummary.h"
 #include "catalogue/CardType.h"
@@ -29,17 +31,25 @@ constexpr std::array<bool, 256> kNeedsEscape = [] {
 
 // Appends text as XML character data in Shift_JIS. Markup characters become
 // their entities; a control character that no XML document may hold becomes
-// "?", like a character with no Shift_JIS form.
+// "?", like a character with no Shift_JIS form. The text is encoded first and
+// its bytes looked at afterwards: no byte of a Shift_JIS character but an
+// ASCII one is below 0x40, so a byte that needs escaping is always the
+// character itself, and the encoded text is the shorter one to scan.
 void AppendText(std::string& out, std::string_view text) {
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (!kNeedsEscape[static_cast<unsigned char>(c)]) continue;
-        ShiftJisCodec::encodeAppend(text.substr(start, i - start), out);
-        out += c == '&' ? "&amp;" : c == '<' ? "&lt;" : c == '>' ? "&gt;" : "?";
-        start = i + 1;
+    const std::size_t start = out.size();
+    ShiftJisCodec::encodeAppend(text, out);
+    std::size_t i = start;
+    while (i < out.size() && !kNeedsEscape[static_cast<unsigned char>(out[i])]) ++i;
+    if (i == out.size()) return;
+    const std::string tail = out.substr(i);
+    out.resize(i);
+    for (const char c : tail) {
+        if (!kNeedsEscape[static_cast<unsigned char>(c)]) {
+            out += c;
+        } else {
+            out += c == '&' ? "&amp;" : c == '<' ? "&lt;" : c == '>' ? "&gt;" : "?";
+        }
     }
-    ShiftJisCodec::encodeAppend(text.substr(start), out);
 }
 
 // Appends a card text with every line mark turned into CR LF.
@@ -167,6 +177,49 @@ void CardElement(std::string& out, const DeckEntry& e, const CardRecord& c) {
     Line(out, "</card>");
 }
 
+// What finds an entry's card: its faction slot, card number and front name.
+struct CardKey {
+    int slot;
+    std::string_view number;
+    std::string_view name;
+    bool operator==(const CardKey&) const = default;
+};
+
+struct CardKeyHash {
+    std::size_t operator()(const CardKey& k) const {
+        const std::hash<std::string_view> h;
+        return h(k.number) * 31 + h(k.name) * 7 + static_cast<std::size_t>(k.slot);
+    }
+};
+
+// The catalogue row of each entry's card, -1 for none: the first row of the
+// entry's faction slot with its card number and its name trimmed of spaces.
+// One pass over the slots the entries name answers every entry, so a long deck
+// costs as many steps as it has entries plus the catalogue's rows, not their
+// product.
+std::vector<int> CardRowsOf(const CardTable& table, std::span<const DeckEntry> rows) {
+    std::vector<int> found(rows.size(), -1);
+    std::unordered_map<CardKey, std::vector<std::size_t>, CardKeyHash> wanted;
+    std::array<bool, CardTable::kSlots> slotWanted{};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const int slot = FactionSlotOf(rows[i].faction);
+        slotWanted[static_cast<std::size_t>(slot)] = true;
+        wanted[CardKey{slot, rows[i].cardNumber, TrimSpaces(rows[i].cardName)}].push_back(i);
+    }
+    for (int slot = 0; slot < CardTable::kSlots && !wanted.empty(); ++slot) {
+        if (!slotWanted[static_cast<std::size_t>(slot)]) continue;
+        for (int row = 0; row < CardTable::kRows; ++row) {
+            const CardRecord& r = table.at(slot, row);
+            if (!r.occupied()) continue;
+            const auto it = wanted.find(CardKey{slot, r.cardNumber.view(), r.front.name.view()});
+            if (it == wanted.end()) continue;
+            for (const std::size_t i : it->second) found[i] = row;
+            wanted.erase(it);  // the first row of a key is its card
+        }
+    }
+    return found;
+}
+
 }  // namespace
 
 DeckExport MainDeckExport(const DeckModel& deck, std::string title) {
@@ -189,11 +242,12 @@ std::string DeckXmlBytes(const DeckExport& deck) {
     Line(out, "<cards>");
     Line(out, "<main>");
     if (deck.table != nullptr) {
-        for (const DeckEntry& e : deck.mainRows) {
-            const int slot = FactionSlotOf(e.faction);
-            const std::optional<int> row =
-                FindCardRow(*deck.table, slot, e.cardNumber, TrimSpaces(e.cardName));
-            if (row) CardElement(out, e, deck.table->at(slot, *row));
+        const std::vector<int> cardRows = CardRowsOf(*deck.table, deck.mainRows);
+        for (std::size_t i = 0; i < deck.mainRows.size(); ++i) {
+            const DeckEntry& e = deck.mainRows[i];
+            if (cardRows[i] >= 0) {
+                CardElement(out, e, deck.table->at(FactionSlotOf(e.faction), cardRows[i]));
+            }
         }
     }
     Line(out, "</main>");

@@ -202,6 +202,8 @@ class EncodeTable {
     // CP932 form of a basic-plane code point above ASCII: 0 none, below 0x100
     // one byte, otherwise lead byte in the high half.
     std::uint16_t encoded(std::uint32_t cp) const { return cp < 0x10000 ? encode_[cp] : 0; }
+    // The table itself, indexed by code points below 0x10000.
+    const std::uint16_t* basicPlane() const { return encode_.data(); }
 
   private:
     std::vector<std::uint16_t> encode_;
@@ -355,27 +357,52 @@ std::string ShiftJisCodec::decode(std::string_view bytes) {
 }
 
 void ShiftJisCodec::encodeAppend(std::string_view utf8, std::string& out, bool* lossless) {
-    const EncodeTable& t = encodeTable();
+    const std::uint16_t* const basicPlane = encodeTable().basicPlane();
     bool allMapped = true;
-    out.reserve(out.size() + utf8.size());
+    // No character grows: one to four UTF-8 bytes become one or two bytes, and
+    // a malformed byte becomes one "?". The output is written in place and cut
+    // to its length at the end.
+    const std::size_t start = out.size();
+    out.resize(start + utf8.size());
+    char* const base = out.data();
+    char* dst = base + start;
+    const auto* src = reinterpret_cast<const std::uint8_t*>(utf8.data());
+    const std::size_t n = utf8.size();
     std::size_t i = 0;
-    while (i < utf8.size()) {
-        const std::int32_t cp = nextCodePoint(utf8, i);
-        if (cp >= 0 && cp < 0x80) {
-            out.push_back(static_cast<char>(cp));
+    while (i < n) {
+        const std::uint8_t c = src[i];
+        if (c < 0x80) {
+            *dst++ = static_cast<char>(c);
+            ++i;
             continue;
         }
-        const std::uint16_t code = cp < 0 ? 0 : t.encoded(static_cast<std::uint32_t>(cp));
+        std::int32_t cp;
+        // Most text here is Japanese: three-byte characters of the basic
+        // plane, read without the general decoder when they are well formed.
+        if (c >= 0xE0 && c < 0xF0 && i + 2 < n && (src[i + 1] & 0xC0) == 0x80 &&
+            (src[i + 2] & 0xC0) == 0x80) {
+            cp = (c & 0x0F) << 12 | (src[i + 1] & 0x3F) << 6 | (src[i + 2] & 0x3F);
+            if (cp >= 0x800 && (cp < 0xD800 || cp > 0xDFFF)) {
+                i += 3;
+            } else {
+                cp = nextCodePoint(utf8, i);
+            }
+        } else {
+            cp = nextCodePoint(utf8, i);
+        }
+        const std::uint16_t code =
+            cp < 0 || cp >= 0x10000 ? 0 : basicPlane[static_cast<std::uint32_t>(cp)];
         if (code == 0) {
-            out.push_back('?');
+            *dst++ = '?';
             allMapped = false;
         } else if (code < 0x100) {
-            out.push_back(static_cast<char>(code));
+            *dst++ = static_cast<char>(code);
         } else {
-            out.push_back(static_cast<char>(code >> 8));
-            out.push_back(static_cast<char>(code & 0xFF));
+            *dst++ = static_cast<char>(code >> 8);
+            *dst++ = static_cast<char>(code & 0xFF);
         }
     }
+    out.resize(static_cast<std::size_t>(dst - base));
     if (lossless != nullptr) *lossless = allMapped;
 }
 
