@@ -86,6 +86,8 @@ FRONT_KEYWORDS = [
     (26, "高機動"), (26, "超高機動"), (27, "艦船"), (28, "補給(1)"), (28, "補給(X)"),
     (29, "コロニー"),
 ]
+# Keyword columns of the transformed face; the transformed cards take them in
+# turn, every other one a second as well, so each is used more than once.
 TRANSFORMED_KEYWORDS = [
     (40, "拠点"), (42, "高機動"), (43, "水"), (44, "艦船"), (45, "大気圏突入"),
     (46, "砂漠"), (47, "バルチャー"), (48, "範囲兵器(2)"),
@@ -96,6 +98,7 @@ def main():
     out = ["#VERSION 2031.04.01,sample", "#COMMENT 架空のカードによる見本のカードリスト"]
     serial = {}
     index = 0
+    transformed = 0
     for faction, count in FACTIONS:
         for k in range(count):
             kind = TYPE_CYCLE[(index + k) % len(TYPE_CYCLE)]
@@ -138,8 +141,11 @@ def main():
                 f[36] = text(1, 3)
                 f[37], f[38], f[39] = (rng.choice(VALUES) for _ in range(3))
                 f[41] = "変形"
-                col, value = TRANSFORMED_KEYWORDS[(n // 5) % len(TRANSFORMED_KEYWORDS)]
-                f[col] = value
+                for extra in (0, 3) if transformed % 2 else (0,):
+                    k = (transformed + extra) % len(TRANSFORMED_KEYWORDS)
+                    col, value = TRANSFORMED_KEYWORDS[k]
+                    f[col] = value
+                transformed += 1
             f[52] = str(n % 17) if n != 77 else "18"
             out.append(",".join(f) + ",")
         index += count

@@ -11,4 +11,8 @@ std::string AppPaths::CardListPath(const std::string& appDir) {
     return appDir + "/" + kCardListFileName;
 }
 
+std::string AppPaths::SettingsPath(const std::string& appDir) {
+    return appDir + "/" + kSettingsFileName;
+}
+
 }  // namespace svdb

@@ -10,6 +10,7 @@ class AppPaths {
   public:
     static constexpr const char* kHelpFileName = "SVHELP.chm";
     static constexpr const char* kCardListFileName = "SVANLIST.csv";
+    static constexpr const char* kSettingsFileName = "SVDB.ini";
 
     // The help file in the application folder. A separator is put between the
     // folder and the name only when the folder does not already end in one, so
@@ -20,6 +21,9 @@ class AppPaths {
     // file name. The separator is always added; in the root folder this gives
     // "//SVANLIST.csv", which names the same file on every POSIX system.
     static std::string CardListPath(const std::string& appDir);
+
+    // The settings file in the application folder, named like the card list.
+    static std::string SettingsPath(const std::string& appDir);
 };
 
 }  // namespace svdb

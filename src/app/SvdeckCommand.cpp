@@ -7,7 +7,12 @@
 #include <system_error>
 
 #include "app/CommandOption.h"
+#include "app/SvdeckChance.h"
+#include "app/SvdeckClip.h"
 #include "app/SvdeckConvert.h"
+#include "app/SvdeckCosts.h"
+#include "app/SvdeckDraw.h"
+#include "app/SvdeckInfo.h"
 #include "catalogue/CardListLoader.h"
 #include "catalogue/CardTable.h"
 #include "catalogue/ValueInRange.h"
@@ -40,8 +45,9 @@ constexpr std::string_view kCardsHelp =
     "  --expansion N,...    expansion indices 0..31 (default: every expansion)\n"
     "  --number ITEM:MIN[:MAX]\n"
     "                       numeric search; ITEM is 指定国力 合計国力 資源 格闘力 射撃力\n"
-    "                       防御力; MIN is * or 0..255, MAX 0..255; without MAX the value\n"
-    "                       must equal MIN as written (資源:* finds the value *)\n"
+    "                       防御力; with MAX, MIN is * or 0..255 and MAX 0..255 (* and X\n"
+    "                       count as 0 and 9); without MAX the value must equal MIN as\n"
+    "                       text (資源:* finds the value *, 資源:X the value X)\n"
     "  --text TERM          text search: TERM must occur in one of the --in fields\n"
     "  --in F,...           fields of the text search: name text flavor (default name)\n"
     "  --help               show this help\n"
@@ -98,6 +104,13 @@ const std::vector<SvdeckCommand::Command>& SvdeckCommand::Commands() {
         {"cards", "print the cards that a filter lists", &SvdeckCommand::cards, kCardsHelp},
         {"convert", "convert a deck file to text, CSV, XML or HTML", &SvdeckCommand::convert,
          SvdeckConvert::kHelp},
+        {"draw", "print the draw simulator's order of a 50-card deck", &SvdeckCommand::draw,
+         SvdeckDraw::kHelp},
+        {"costs", "print the cost graph of a deck", &SvdeckCommand::costs, SvdeckCosts::kHelp},
+        {"info", "print the card information of a card", &SvdeckCommand::info, SvdeckInfo::kHelp},
+        {"clip", "print the clipboard text of a deck", &SvdeckCommand::clip, SvdeckClip::kHelp},
+        {"chance", "print the chance of drawing one of K copies in six cards",
+         &SvdeckCommand::chance, SvdeckChance::kHelp},
     };
     return commands;
 }
@@ -231,7 +244,10 @@ int SvdeckCommand::cards(const std::vector<std::string>& args) {
                 if (!ParseByte(maximum)) return usage("cards: bad maximum '" + maximum + "'");
             }
             if (!SearchItemOf(item)) return usage("cards: unknown search item '" + item + "'");
-            if (rest != "*" && !ParseByte(rest)) return usage("cards: bad minimum '" + rest + "'");
+            if (rest.empty()) return usage("cards: --number needs a minimum");
+            // Without a maximum the minimum is compared as text, whatever it is.
+            if (!maximum.empty() && rest != "*" && !ParseByte(rest))
+                return usage("cards: bad minimum '" + rest + "'");
             req.texts.searchItem = item;
             req.texts.minimum = rest;
             req.texts.maximum = maximum;
@@ -257,7 +273,9 @@ int SvdeckCommand::cards(const std::vector<std::string>& args) {
 
     auto table = std::make_unique<CardTable>();
     const LoadOutcome outcome = LoadCardList(*table, req.listPath);
-    if (!outcome.opened) return usage("cannot read card list '" + req.listPath + "'");
+    if (!outcome.opened) {
+        return usage("cannot read card list '" + req.listPath + "': " + outcome.readFault.reason());
+    }
     if (!outcome.fault.empty()) {
         err_ << "svdeck: warning: card list '" << req.listPath << "' line " << outcome.faultLine
              << ": " << outcome.fault << "; the cards before it are listed\n";
@@ -282,6 +300,26 @@ int SvdeckCommand::cards(const std::vector<std::string>& args) {
 
 int SvdeckCommand::convert(const std::vector<std::string>& args) {
     return SvdeckConvert::Run(args, programDir_, out_, err_);
+}
+
+int SvdeckCommand::draw(const std::vector<std::string>& args) {
+    return SvdeckDraw::Run(args, out_, err_);
+}
+
+int SvdeckCommand::costs(const std::vector<std::string>& args) {
+    return SvdeckCosts::Run(args, programDir_, out_, err_);
+}
+
+int SvdeckCommand::info(const std::vector<std::string>& args) {
+    return SvdeckInfo::Run(args, programDir_, out_, err_);
+}
+
+int SvdeckCommand::clip(const std::vector<std::string>& args) {
+    return SvdeckClip::Run(args, out_, err_);
+}
+
+int SvdeckCommand::chance(const std::vector<std::string>& args) {
+    return SvdeckChance::Run(args, out_, err_);
 }
 
 std::string SvdeckCommand::ProgramDirectory(const char* argv0) {

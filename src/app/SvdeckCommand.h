@@ -42,6 +42,11 @@ class SvdeckCommand {
   private:
     int cards(const std::vector<std::string>& args);
     int convert(const std::vector<std::string>& args);
+    int draw(const std::vector<std::string>& args);
+    int costs(const std::vector<std::string>& args);
+    int info(const std::vector<std::string>& args);
+    int clip(const std::vector<std::string>& args);
+    int chance(const std::vector<std::string>& args);
     int usage(std::string_view message);
     void printHelp(std::ostream& os) const;
 

@@ -95,8 +95,8 @@ int SvdeckConvert::Run(const std::vector<std::string>& args, const std::string& 
     if (!format) return usage("cannot tell the format of '" + outName + "' (.txt .csv .xml .htm)");
 
     auto table = std::make_unique<CardTable>();
-    if (!LoadCardList(*table, listPath).opened)
-        return usage("cannot read card list '" + listPath + "'");
+    if (const LoadOutcome list = LoadCardList(*table, listPath); !list.opened)
+        return usage("cannot read card list '" + listPath + "': " + list.readFault.reason());
 
     // The deck as the window would hold it after opening the file: the
     // statistics are recounted from the main deck's rows.

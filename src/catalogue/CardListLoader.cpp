@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 #include "catalogue/StringTable.h"
 #include "catalogue/ValueInRange.h"
@@ -77,20 +78,33 @@ void ToUpperInPlace(char* text, std::size_t size) {
     }
 }
 
+// Why a line ends loading: for svdeck and, in Japanese, for the window.
+struct Fault {
+    std::string text;
+    std::string japanese;
+
+    bool set(std::string english, std::string inJapanese) {
+        text = std::move(english);
+        japanese = std::move(inJapanese);
+        return false;
+    }
+};
+
 // Level code of a non-empty level field, or a fault.
-bool StoreLevel(std::uint8_t& out, std::string_view field, int column, std::string& fault) {
+bool StoreLevel(std::uint8_t& out, std::string_view field, int column, Fault& fault) {
     out = 0;
     if (field.empty()) return true;
     const std::optional<std::uint8_t> level = ParseLevel(field);
     if (!level) {
-        fault = "field " + std::to_string(column) + " is not a valid level";
-        return false;
+        const std::string n = std::to_string(column);
+        return fault.set("field " + n + " is not a valid level",
+                         n + " 列目のレベルが正しくありません");
     }
     out = *level;
     return true;
 }
 
-bool StoreByte(std::uint8_t& out, std::string_view field, int column, std::string& fault) {
+bool StoreByte(std::uint8_t& out, std::string_view field, int column, Fault& fault) {
     // The common cases: one or two digits.
     const auto digit = [](char c) { return static_cast<unsigned>(c - '0'); };
     if (field.size() == 1 && digit(field[0]) <= 9) {
@@ -103,8 +117,9 @@ bool StoreByte(std::uint8_t& out, std::string_view field, int column, std::strin
     }
     const std::optional<int> value = ParseByte(field);
     if (!value) {
-        fault = "field " + std::to_string(column) + " is not a whole number 0..255";
-        return false;
+        const std::string n = std::to_string(column);
+        return fault.set("field " + n + " is not a whole number 0..255",
+                         n + " 列目が 0～255 の整数ではありません");
     }
     out = static_cast<std::uint8_t>(*value);
     return true;
@@ -115,7 +130,7 @@ bool StoreByte(std::uint8_t& out, std::string_view field, int column, std::strin
 // the arena block, which has room after them for the transformed name. False
 // with a fault text when a conversion fails; the record is then half-written
 // and must be cleared.
-bool StoreCard(CardRecord& r, const Fields& f, std::string& block, std::string& fault) {
+bool StoreCard(CardRecord& r, const Fields& f, std::string& block, Fault& fault) {
     Set(r.faction, f[0]);
     Set(r.cardNumber, f[1]);
     Set(r.front.name, f[2]);
@@ -238,11 +253,12 @@ LoadOutcome LoadCardListBytes(CardTable& table, std::string_view bytes) {
     LoadOutcome outcome;
     outcome.opened = true;
 
-    // Rows are overwritten in place from row 0 and the rows left over are
-    // cleared at the end, which leaves the same table as clearing first. The
-    // text arena is refilled from its start, reusing the blocks of a previous
-    // load; every field that referred to its old text is overwritten or
-    // cleared by the end.
+    // Rows are overwritten in place from row 0 and the rows left over from an
+    // earlier load are cleared at the end, which leaves the same table as
+    // clearing first but touches only rows that were filled. The text arena
+    // is refilled from its start, reusing the blocks of a previous load;
+    // every field that referred to its old text is overwritten or cleared by
+    // the end.
     table.MaxExpansion = 0;
     table.FactionChangeCount = 0;
     table.resetArena();
@@ -250,7 +266,7 @@ LoadOutcome LoadCardListBytes(CardTable& table, std::string_view bytes) {
     std::string previousFaction;
     int previousSlot = -1;
     Commas commas;
-    std::string fault;
+    Fault fault;
     Fields fields;
 
     LineReader reader(bytes);
@@ -272,9 +288,8 @@ LoadOutcome LoadCardListBytes(CardTable& table, std::string_view bytes) {
         std::string& block = table.arenaBlock(raw.size() * 6 + 1);
         const std::size_t lineStart = block.size();
         const std::size_t commaCount = ShiftJisCodec::decodeSplitAppend(raw, ',', block, commas);
-        fault.clear();
         if (commaCount < kFields) {
-            fault = "fewer than 53 fields";
+            fault.set("fewer than 53 fields", "項目が 53 個に足りません");
         } else {
             SplitFields(block.data(), lineStart, commas, fields);
             const std::string_view faction = fields[0];
@@ -282,11 +297,13 @@ LoadOutcome LoadCardListBytes(CardTable& table, std::string_view bytes) {
             // Cards of one faction stand together, so the slot rarely needs looking up.
             const int slot = changes || previousSlot < 0 ? CardListSlotOf(faction) : previousSlot;
             if (slot < 0) {
-                fault = "unknown faction";
+                fault.set("unknown faction", "勢力名が正しくありません");
             } else if (rowCount[slot] >= CardTable::kRows) {
-                fault = "faction slot already holds 501 cards";
+                fault.set("faction slot already holds 501 cards",
+                          "同じ勢力の欄がすでに 501 枚で一杯です");
             } else if (changes && table.FactionChangeCount == 255) {
-                fault = "faction changes more than 255 times";
+                fault.set("faction changes more than 255 times",
+                          "勢力の切り替わりが 255 回を超えました");
             } else {
                 CardRecord& record = table.at(slot, rowCount[slot]);
                 if (StoreCard(record, fields, block, fault)) {
@@ -300,26 +317,30 @@ LoadOutcome LoadCardListBytes(CardTable& table, std::string_view bytes) {
                     ++outcome.cardsLoaded;
                     continue;
                 }
-                record = CardRecord{};
+                // The half-written row is past the slot's cards: cleared below.
             }
         }
         outcome.faultLine = reader.lineNumber();
-        outcome.fault = fault;
+        outcome.fault = std::move(fault.text);
+        outcome.faultText = std::move(fault.japanese);
         break;
     }
 
-    for (int slot = 0; slot < CardTable::kSlots; ++slot) {
-        for (int row = rowCount[slot]; row < CardTable::kRows; ++row) {
-            table.at(slot, row) = CardRecord{};
-        }
-    }
+    for (int slot = 0; slot < CardTable::kSlots; ++slot) table.clearRowsFrom(slot, rowCount[slot]);
     return outcome;
 }
 
 LoadOutcome LoadCardList(CardTable& table, const std::string& path) {
-    const std::optional<std::string> bytes = ReadFileBytes(path);
-    if (!bytes) return LoadOutcome{};
+    LoadOutcome unread;
+    const std::optional<std::string> bytes = ReadFileBytes(path, &unread.readFault);
+    if (!bytes) return unread;
     return LoadCardListBytes(table, *bytes);
+}
+
+std::string LoadStopMessage(const LoadOutcome& outcome) {
+    if (outcome.faultLine == 0) return {};
+    return std::to_string(outcome.faultLine) + " 行目で読み込みを中断しました（" +
+           outcome.faultText + "）";
 }
 
 }  // namespace svdb

@@ -6,21 +6,30 @@
 #include <string_view>
 
 #include "catalogue/CardTable.h"
+#include "text/FileBytes.h"
 
 namespace svdb {
 
 // What a load did. A fault ends loading quietly: the cards before the faulty
 // line stay, the faulty line leaves no partial card.
 struct LoadOutcome {
-    bool opened = false;  // false: the file could not be read, nothing was loaded
-    int cardsLoaded = 0;  // data lines stored
-    int faultLine = 0;    // 1-based line number of the fault, 0 when none
-    std::string fault;    // short English description of the fault, empty when none
+    bool opened = false;      // false: the file could not be read, nothing was loaded
+    FileReadFault readFault;  // why it could not be read
+    int cardsLoaded = 0;      // data lines stored
+    int faultLine = 0;        // 1-based line number of the fault, 0 when none
+    std::string fault;        // short English description of the fault, empty when none
+    std::string faultText;    // the same in Japanese, for the window
 };
+
+// Where and why loading stopped, in Japanese, as the window shows it after
+// the path ("12 行目で読み込みを中断しました（勢力名が正しくありません）"); empty
+// when the whole file loaded.
+std::string LoadStopMessage(const LoadOutcome& outcome);
 
 // Loads a card list file (Shift_JIS, CR LF) into the table, which is cleared
 // first. Sets ListVersion, MaxExpansion and FactionChangeCount. A file that
-// cannot be read leaves the table untouched and gives opened false.
+// cannot be read leaves the table untouched and gives opened false; so does a
+// folder, a FIFO, a device or a file beyond kMaxFileBytes (ReadFileBytes).
 //
 // Reading stops at the end of the bytes or at the first empty line. A faulty
 // data line ends loading and has no effect of its own: its row stays empty and

@@ -13,11 +13,13 @@ CardTable::CardTable(const CardTable& other)
     : ListVersion(other.ListVersion),
       MaxExpansion(other.MaxExpansion),
       FactionChangeCount(other.FactionChangeCount),
-      records_(other.records_) {}
+      records_(other.records_),
+      filled_(other.filled_) {}
 
 CardTable& CardTable::operator=(const CardTable& other) {
     if (this != &other) {
         records_ = other.records_;
+        filled_ = other.filled_;
         ListVersion = other.ListVersion;
         MaxExpansion = other.MaxExpansion;
         FactionChangeCount = other.FactionChangeCount;
@@ -32,11 +34,22 @@ const CardRecord& CardTable::at(int slot, int row) const {
 
 CardRecord& CardTable::at(int slot, int row) {
     assert(slot >= 0 && slot < kSlots && row >= 0 && row < kRows);
+    int& filled = filled_[static_cast<std::size_t>(slot)];
+    if (row >= filled) filled = row + 1;
     return records_[static_cast<std::size_t>(slot) * kRows + static_cast<std::size_t>(row)];
 }
 
+void CardTable::clearRowsFrom(int slot, int from) {
+    int& filled = filled_[static_cast<std::size_t>(slot)];
+    for (int row = from; row < filled; ++row) {
+        records_[static_cast<std::size_t>(slot) * kRows + static_cast<std::size_t>(row)] =
+            CardRecord{};
+    }
+    if (from < filled) filled = from;
+}
+
 void CardTable::clear() {
-    for (auto& r : records_) r = CardRecord{};
+    for (int slot = 0; slot < kSlots; ++slot) clearRowsFrom(slot, 0);
     resetArena();
     ListVersion.clear();
     MaxExpansion = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -15,7 +16,8 @@ namespace svdb {
 // The catalogue: 7 faction slots by 501 rows of card records, allocated whole.
 // A slot's cards fill its rows from 0 upward in card-list order; a row is
 // occupied when its faction is not empty. Readers walk rows 0..500 and skip
-// empty rows.
+// empty rows. The table keeps, per slot, how far rows may be occupied, so
+// that emptying it touches only those.
 //
 // The text fields that the loader stores refer to the table's text arena:
 // blocks of characters that the table owns and that a load refills from the
@@ -32,12 +34,21 @@ class CardTable {
     CardTable& operator=(CardTable&&) noexcept = default;
     ~CardTable() = default;
 
-    // Slot 0..6 and row 0..500; anything else is a programming error.
+    // Slot 0..6 and row 0..500; anything else is a programming error. A row
+    // handed out for writing counts as filled from then on.
     const CardRecord& at(int slot, int row) const;
     CardRecord& at(int slot, int row);
 
     // Empties every row and resets the catalogue-wide values.
     void clear();
+
+    // Rows of the slot from 0 up to this may be occupied; every row from
+    // here on is empty.
+    int filledRows(int slot) const { return filled_[static_cast<std::size_t>(slot)]; }
+
+    // Empties the slot's rows from row `from` on, which leaves filledRows at
+    // `from` (or below, when fewer were filled).
+    void clearRowsFrom(int slot, int from);
 
     // Number of occupied records over all slots.
     int occupiedCount() const;
@@ -63,6 +74,7 @@ class CardTable {
     std::vector<std::unique_ptr<std::string>> arena_;
     std::size_t arenaCurrent_ = 0;
     std::vector<CardRecord> records_;
+    std::array<int, kSlots> filled_{};
 };
 
 // Slot of a long or short faction name: "連邦" 0; "ジオン" 1; "ティターンズ",

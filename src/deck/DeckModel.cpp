@@ -118,6 +118,7 @@ bool DeckModel::addCard(CardRef card, std::int16_t& copies, int index, const Dec
         tallied = faction;
         appendRow(index, DeckEntry{faction, std::string(cardNumber), std::string(cardName),
                                    static_cast<std::int16_t>(n)});
+        notify([index](DeckObserver& o) { o.entryAppended(index); });
     }
     copies = static_cast<std::int16_t>(n);
 
@@ -275,8 +276,20 @@ void DeckModel::ReplaceDecks(std::vector<DeckEntry> mainRows, std::vector<DeckEn
                                   [](const DeckEntry& e) { return e.copies < 1; }),
                    rows.end());
     };
+    // A total holds at most 32767 copies: as reading a deck file ends at the
+    // row its total cannot take, the rows from there on are dropped.
+    auto dropBeyondTotal = [](std::vector<DeckEntry>& rows) {
+        int total = 0;
+        const auto beyond = std::find_if(rows.begin(), rows.end(), [&total](const DeckEntry& e) {
+            total += e.copies;
+            return total > std::numeric_limits<DeckTotal>::max();
+        });
+        rows.erase(beyond, rows.end());
+    };
     dropEmpty(mainRows);
     dropEmpty(sideRows);
+    dropBeyondTotal(mainRows);
+    dropBeyondTotal(sideRows);
 
     resetStats();
     setTotal(kMain, 0);

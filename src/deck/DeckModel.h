@@ -97,7 +97,9 @@ class DeckModel {
 
     // Replaces both lists wholesale, as the deck file readers do: the
     // statistics are reset, every main-deck entry is tallied, and the totals
-    // become the sums of copies. Entries of fewer than 1 copy are dropped.
+    // become the sums of copies. Entries of fewer than 1 copy are dropped, and
+    // so is every entry from the first that would take its list's total past
+    // 32767.
     void ReplaceDecks(std::vector<DeckEntry> mainRows, std::vector<DeckEntry> sideRows);
 
   private:

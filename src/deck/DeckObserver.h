@@ -28,6 +28,9 @@ class DeckObserver {
     virtual void listReset(int /*list*/) {}
     // The stored total of the list changed.
     virtual void totalChanged(int /*list*/) {}
+    // An add appended a new entry to the list: its view, when hidden, is
+    // shown again.
+    virtual void entryAppended(int /*list*/) {}
     // Copies of a main-deck entry were added or, with copies negative,
     // removed; faction is the text of the entry that changed. The statistics
     // (MainDeckStats) follow the main deck from this notice and statsReset

@@ -48,7 +48,7 @@ bool SaveDeckCsv(const std::string& path, const std::vector<DeckEntry>& mainRows
 
 DeckCsvRead LoadDeckCsv(const std::string& path) {
     DeckCsvRead read;
-    const std::optional<std::string> bytes = ReadDeckFileBytes(path, &read.reason);
+    const std::optional<std::string> bytes = ReadDeckFileBytes(path, &read.reason, &read.fault);
     if (!bytes) return read;
     return LoadDeckCsvBytes(*bytes);
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "deck/DeckEntry.h"
+#include "text/FileBytes.h"
 
 namespace svdb {
 
@@ -27,6 +28,7 @@ bool SaveDeckCsv(const std::string& path, const std::vector<DeckEntry>& mainRows
 struct DeckCsvRead {
     bool opened = false;  // false: the file could not be read and nothing else is set
     std::string reason;   // the system's description of why it could not be read
+    FileReadFault fault;  // why it could not be read, for the window's message
     std::vector<DeckEntry> mainRows;
 };
 

@@ -247,13 +247,38 @@ std::string DeckTextBytes(const DeckText& deck) {
     return out;
 }
 
+int EntryTextWidth(const DeckEntry& entry) {
+    return ShiftJisCodec::byteWidth(entry.faction) + ShiftJisCodec::byteWidth(entry.cardNumber) +
+           ShiftJisCodec::byteWidth(entry.cardName);
+}
+
+int DeckPadWidth(std::span<const DeckEntry> mainRows, std::span<const DeckEntry> sideRows) {
+    int padWidth = 0;
+    for (const auto rows : {mainRows, sideRows}) {
+        for (const DeckEntry& e : rows) padWidth = std::max(padWidth, EntryTextWidth(e));
+    }
+    return padWidth;
+}
+
+std::string DeckCardLine(const DeckEntry& entry, int padWidth) {
+    std::string line = entry.faction;
+    line += ' ';
+    line += entry.cardNumber;
+    line += ' ';
+    line += entry.cardName;
+    line.append(static_cast<std::size_t>(std::max(0, padWidth - EntryTextWidth(entry))) + 1, ' ');
+    line += "× ";
+    AppendNumber(line, entry.copies);
+    return line;
+}
+
 bool SaveDeckText(const std::string& path, const DeckText& deck, std::string* reason) {
     return WriteFileReplacing(path, DeckTextBytes(deck), reason);
 }
 
 DeckTextRead LoadDeckText(const std::string& path) {
     DeckTextRead read;
-    const std::optional<std::string> bytes = ReadDeckFileBytes(path, &read.reason);
+    const std::optional<std::string> bytes = ReadDeckFileBytes(path, &read.reason, &read.fault);
     if (!bytes) return read;
     return LoadDeckTextBytes(*bytes);
 }
@@ -293,26 +318,12 @@ DeckTextRead LoadDeckTextBytes(std::string_view bytes) {
     return read;
 }
 
-std::optional<std::string> ReadDeckFileBytes(const std::string& path, std::string* reason) {
-    auto fail = [reason](int error) -> std::optional<std::string> {
-        if (reason) *reason = std::strerror(error);
-        return std::nullopt;
-    };
-    struct Closer {
-        void operator()(std::FILE* f) const { std::fclose(f); }
-    };
-    errno = 0;
-    const std::unique_ptr<std::FILE, Closer> file(std::fopen(path.c_str(), "rb"));
-    if (!file) return fail(errno != 0 ? errno : ENOENT);
-    std::string bytes;
-    char buffer[65536];
-    for (;;) {
-        const std::size_t n = std::fread(buffer, 1, sizeof buffer, file.get());
-        bytes.append(buffer, n);
-        if (n < sizeof buffer) break;
-    }
-    // A folder opens but cannot be read.
-    if (std::ferror(file.get())) return fail(errno != 0 ? errno : EIO);
+std::optional<std::string> ReadDeckFileBytes(const std::string& path, std::string* reason,
+                                             FileReadFault* fault) {
+    FileReadFault why;
+    std::optional<std::string> bytes = ReadFileBytes(path, &why);
+    if (!bytes && reason) *reason = why.reason();
+    if (fault) *fault = why;
     return bytes;
 }
 

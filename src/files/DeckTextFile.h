@@ -3,12 +3,14 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "deck/DeckEntry.h"
 #include "deck/DeckTotal.h"
+#include "text/FileBytes.h"
 
 namespace svdb {
 
@@ -41,6 +43,22 @@ DeckText MakeDeckText(std::string title, const DeckModel& deck, const DeckStats&
 // text of both lists (in Shift_JIS bytes) before " × " and the copies.
 std::string DeckTextBytes(const DeckText& deck);
 
+// Card lines as text, shared with the deck copies of the clipboard.
+
+// Width in Shift_JIS bytes of an entry's faction, card number and card name
+// joined without separators.
+int EntryTextWidth(const DeckEntry& entry);
+
+// The widest EntryTextWidth over the entries of both lists: the width every
+// card line of the deck is padded to.
+int DeckPadWidth(std::span<const DeckEntry> mainRows, std::span<const DeckEntry> sideRows);
+
+// A card line in UTF-8, without its line end: faction, card number and card
+// name separated by single spaces, then spaces up to padWidth (as bytes count
+// in Shift_JIS), " × " and the copies. It reads as the line DeckTextBytes
+// writes for the entry.
+std::string DeckCardLine(const DeckEntry& entry, int padWidth);
+
 // Writes the deck text file to path through a temporary file beside it, so
 // that a failed save leaves the previous file as it was. False on failure,
 // with the system's description of it in reason (when given).
@@ -51,6 +69,7 @@ bool SaveDeckText(const std::string& path, const DeckText& deck, std::string* re
 struct DeckTextRead {
     bool opened = false;  // false: the file could not be read and nothing else is set
     std::string reason;   // the system's description of why it could not be read
+    FileReadFault fault;  // why it could not be read, for the window's message
     std::string title;    // the first line, empty for a file without lines
     std::vector<DeckEntry> mainRows;
     std::vector<DeckEntry> sideRows;
@@ -74,8 +93,10 @@ DeckTextRead LoadDeckTextBytes(std::string_view bytes);
 // Shared by the deck file readers.
 
 // The whole content of a deck file, or nothing with the system's description
-// of the failure in reason (when given).
-std::optional<std::string> ReadDeckFileBytes(const std::string& path, std::string* reason);
+// of the failure in reason (when given). Reads as ReadFileBytes does: a
+// folder, a FIFO, a device or a file beyond kMaxFileBytes is refused.
+std::optional<std::string> ReadDeckFileBytes(const std::string& path, std::string* reason,
+                                             FileReadFault* fault = nullptr);
 
 // The copies written as decimal digits, with an optional "-" before them;
 // nothing when the text is anything else or beyond a 16-bit count.

@@ -56,4 +56,29 @@ void MakeSeq(const FilterPanel& panel, FilterState& state) {
     }
 }
 
+void ExcludeFactionBoxes(std::array<int, 8>& checkColor, int clicked) {
+    if (clicked < 0 || clicked >= static_cast<int>(checkColor.size())) return;
+    if (checkColor[static_cast<std::size_t>(clicked)] != kTicked) return;
+    if (clicked != 0) {
+        checkColor[0] = kUnticked;
+        return;
+    }
+    for (std::size_t i = 1; i < checkColor.size(); ++i) checkColor[i] = kUnticked;
+}
+
+TypeGroups TypeGroupsFor(const std::array<int, 5>& cbKind) {
+    constexpr std::size_t kUnitBox = 1, kCharacterBox = 2;
+    // Whether a box other than `own` is ticked.
+    auto otherTicked = [&cbKind](std::size_t own) {
+        for (std::size_t i = 0; i < cbKind.size(); ++i) {
+            if (i != own && cbKind[i] == kTicked) return true;
+        }
+        return false;
+    };
+    TypeGroups groups;
+    groups.characterOnly = cbKind[kCharacterBox] == kTicked || !otherTicked(kCharacterBox);
+    groups.unitOnly = cbKind[kUnitBox] == kTicked || !otherTicked(kUnitBox);
+    return groups;
+}
+
 }  // namespace svdb

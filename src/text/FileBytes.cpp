@@ -4,40 +4,109 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 
 namespace svdb {
 
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
+int injectedWriteError = 0;
+
+// What a regular file's status refuses, or nothing.
+std::optional<FileReadFault::Kind> Refusal(const struct stat& info) {
+    if (S_ISDIR(info.st_mode)) return FileReadFault::Kind::Folder;
+    if (!S_ISREG(info.st_mode)) return FileReadFault::Kind::NotRegularFile;
+    if (info.st_size > 0 && static_cast<std::uintmax_t>(info.st_size) > kMaxFileBytes) {
+        return FileReadFault::Kind::TooLarge;
+    }
+    return std::nullopt;
+}
+
+struct Descriptor {
+    int fd;
+    ~Descriptor() {
+        if (fd >= 0) ::close(fd);
+    }
 };
-using File = std::unique_ptr<std::FILE, FileCloser>;
 
 }  // namespace
 
-std::optional<std::string> ReadFileBytes(const std::string& path) {
-    File file(std::fopen(path.c_str(), "rb"));
-    if (!file) return std::nullopt;
-    std::string bytes;
-    // Only a regular file has a size worth trusting (a folder opens, but
-    // reading it fails below).
+std::string FileReadFault::reason() const {
+    switch (kind) {
+        case Kind::None:
+            break;
+        case Kind::System:
+            return std::strerror(error);
+        case Kind::Folder:
+            return std::strerror(EISDIR);
+        case Kind::NotRegularFile:
+            return "Not a regular file";
+        case Kind::TooLarge:
+            return "File too large (more than " + std::to_string(kMaxFileBytes >> 20) + " MB)";
+    }
+    return {};
+}
+
+std::string FileReadFault::message() const {
+    switch (kind) {
+        case Kind::None:
+            break;
+        case Kind::System:
+            if (error == ENOENT || error == ENOTDIR) return "ファイルが見つかりません。";
+            if (error == EACCES || error == EPERM) return "ファイルを読む権限がありません。";
+            return std::string("ファイルを読み込めません（") + std::strerror(error) + "）。";
+        case Kind::Folder:
+            return "フォルダーは読み込めません。";
+        case Kind::NotRegularFile:
+            return "通常のファイルではないため読み込めません。";
+        case Kind::TooLarge:
+            return "ファイルが大きすぎます（" + std::to_string(kMaxFileBytes >> 20) +
+                   " MB まで）。";
+    }
+    return {};
+}
+
+std::optional<std::string> ReadFileBytes(const std::string& path, FileReadFault* fault) {
+    auto fail = [fault](FileReadFault::Kind kind, int error = 0) -> std::optional<std::string> {
+        if (fault) *fault = FileReadFault{kind, error};
+        return std::nullopt;
+    };
+    // The path is looked at before it is opened: opening a FIFO for reading
+    // waits for a writer, and opening a device may act on it.
     struct stat info;
-    if (fstat(fileno(file.get()), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
-        bytes.reserve(static_cast<std::size_t>(info.st_size));
-    }
-    char buffer[65536];
+    if (::stat(path.c_str(), &info) != 0) return fail(FileReadFault::Kind::System, errno);
+    if (const auto refusal = Refusal(info)) return fail(*refusal);
+    // Should the path have been replaced since, opening still never waits,
+    // and the file opened is looked at again.
+    const Descriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
+    if (file.fd < 0) return fail(FileReadFault::Kind::System, errno);
+    if (::fstat(file.fd, &info) != 0) return fail(FileReadFault::Kind::System, errno);
+    if (const auto refusal = Refusal(info)) return fail(*refusal);
+
+    // Room for the size the file has now and one byte more, so that a file
+    // that grows (or a file of the system's that shows no size) is noticed;
+    // the room grows up to one byte past the bound.
+    std::string bytes(static_cast<std::size_t>(info.st_size) + 1, '\0');
+    std::size_t got = 0;
     for (;;) {
-        const std::size_t n = std::fread(buffer, 1, sizeof buffer, file.get());
-        bytes.append(buffer, n);
-        if (n < sizeof buffer) break;
+        if (got == bytes.size()) {
+            if (got > kMaxFileBytes) return fail(FileReadFault::Kind::TooLarge);
+            bytes.resize(std::min(got * 2 + 4096, kMaxFileBytes + 1));
+        }
+        const ssize_t n = ::read(file.fd, bytes.data() + got, bytes.size() - got);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return fail(FileReadFault::Kind::System, errno);
+        }
+        if (n == 0) break;
+        got += static_cast<std::size_t>(n);
     }
-    if (std::ferror(file.get())) return std::nullopt;
+    bytes.resize(got);
     return bytes;
 }
 
@@ -55,6 +124,15 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::st
         if (reason) *reason = std::strerror(error);
         return false;
     };
+    // Renaming over a folder fails anyway; over a FIFO or a device (a path
+    // such as /dev/stdout) it would replace that with a file.
+    struct stat old;
+    const bool exists = ::stat(path.c_str(), &old) == 0;
+    if (exists && S_ISDIR(old.st_mode)) return fail(EISDIR);
+    if (exists && !S_ISREG(old.st_mode)) {
+        if (reason) *reason = "Not a regular file";
+        return false;
+    }
     // The temporary file sits in the target's folder, so the rename stays on
     // one file system and replaces the target in one step.
     std::string temp = path + ".XXXXXX";
@@ -64,7 +142,8 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::st
     std::size_t left = bytes.size();
     int error = 0;
     while (left > 0 && error == 0) {
-        const ssize_t n = ::write(fd, p, left);
+        const ssize_t n =
+            injectedWriteError != 0 ? (errno = injectedWriteError, -1) : ::write(fd, p, left);
         if (n < 0) {
             if (errno != EINTR) error = errno;
             continue;
@@ -76,9 +155,11 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::st
     // owner-only ones of a temporary file.
     const mode_t mask = umask(0);
     umask(mask);
-    struct stat old;
-    const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : (0666 & ~mask);
+    const mode_t mode = exists ? (old.st_mode & 07777) : (0666 & ~mask);
     if (error == 0 && fchmod(fd, mode) != 0) error = errno;
+    // On disk before it takes the old file's place: a full disk or a failing
+    // device may only say so here.
+    if (error == 0 && ::fsync(fd) != 0) error = errno;
     if (::close(fd) != 0 && error == 0) error = errno;
     if (error == 0 && std::rename(temp.c_str(), path.c_str()) != 0) error = errno;
     if (error != 0) {
@@ -86,6 +167,10 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::st
         return fail(error);
     }
     return true;
+}
+
+void FailFileWritesForTesting(int error) {
+    injectedWriteError = error;
 }
 
 }  // namespace svdb

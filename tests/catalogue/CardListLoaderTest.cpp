@@ -453,6 +453,8 @@ TEST(SampleCardList, LoadsCompletelyAndCoversTheFormat) {
     std::set<int> slots, expansions, shieldCodes, preventCodes, supplyCodes;
     int transformedFaces = 0, longTexts = 0, flavours = 0, characterCodes = 0;
     bool plainArmor = false, bracketArmor = false;
+    // Each keyword column of the transformed face, by whether a card fills it.
+    std::set<std::string> transformedKeywords;
     for (int slot = 0; slot < CardTable::kSlots; ++slot) {
         for (int row = 0; row < CardTable::kRows; ++row) {
             const CardRecord& r = table.at(slot, row);
@@ -468,6 +470,18 @@ TEST(SampleCardList, LoadsCompletelyAndCoversTheFormat) {
             preventCodes.insert(r.preventLevel);
             supplyCodes.insert(r.front.supplyLevel);
             transformedFaces += r.hasTransformedFace() ? 1 : 0;
+            const CardFace& t = r.transformed;
+            for (const auto& [word, filled] : {std::pair{"拠点", t.base},
+                                               {"高機動", !t.highMobility.empty()},
+                                               {"水", t.water},
+                                               {"艦船", t.ship},
+                                               {"大気圏突入", !t.atmosphereEntry.empty()},
+                                               {"砂漠", t.desert},
+                                               {"バルチャー", t.vulture},
+                                               {"範囲兵器", !t.areaWeapon.empty()},
+                                               {"変形", !t.transform.empty()}}) {
+                if (filled) transformedKeywords.insert(word);
+            }
             longTexts += r.front.text.view().find("\\r") != std::string::npos ? 1 : 0;
             flavours += r.front.flavor.empty() ? 0 : 1;
             if (CardTypeOf(r.cardNumber) == "CHARACTER") {
@@ -489,6 +503,7 @@ TEST(SampleCardList, LoadsCompletelyAndCoversTheFormat) {
     EXPECT_GT(supplyCodes.size(), 1u);
     EXPECT_TRUE(plainArmor && bracketArmor);
     EXPECT_GT(transformedFaces, 0);
+    EXPECT_EQ(transformedKeywords.size(), 9u);
     EXPECT_GT(longTexts, 0);
     EXPECT_GT(flavours, 0);
     EXPECT_GT(characterCodes, 0);

@@ -8,6 +8,7 @@
 #include "text/LineReader.h"
 #include "text/LineWriter.h"
 #include "text/ShiftJisCodec.h"
+#include "text/WrapText.h"
 
 namespace svdb {
 namespace {
@@ -156,6 +157,25 @@ TEST(ShiftJisCodec, CharactersWithoutFormBecomeQuestionMarks) {
         EXPECT_FALSE(lossless) << r.name;
         EXPECT_EQ(ShiftJisCodec::byteWidth(r.utf8), static_cast<int>(r.cp932.size())) << r.name;
     }
+}
+
+TEST(WrapText, CutsIntoPiecesAndRoundsTheirCountHalfToEven) {
+    struct Row {
+        std::string text;
+        int width;
+        std::string wrapped;
+    };
+    const std::string ten = "あいうえおかきくけこ";
+    // clang-format off
+    const Row rows[] = {
+        {ten + ten + "さしすせそ", 10, ten + "\r\n" + ten + "\r\nさしすせそ\r\n"},  // 2.5 -> 2
+        {"あいうえおかきくけ",      10, "あいうえおかきくけ\r\n\r\n"},              // 0.9 -> 1
+        {"abcd",                    10, "abcd\r\n"},                                // 0.4 -> 0
+        {"abcdefghijklmno",         10, "abcdefghij\r\nklmno\r\n\r\n"},           // 1.5 -> 2
+        {"",                        40, ""},
+    };
+    // clang-format on
+    for (const Row& r : rows) EXPECT_EQ(WrapText(r.text, r.width), r.wrapped) << r.text;
 }
 
 TEST(ShiftJisCodec, ByteWidth) {

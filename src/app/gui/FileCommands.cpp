@@ -59,9 +59,16 @@ bool FileCommands::carryOut(const FileRequest& request) {
     switch (request.action) {
         case FileAction::OpenCardList: {
             emit statusChanged(QStringLiteral("Load ") + shownPath);
-            if (!LoadCardList(table_, path).opened) {
-                error(shownPath + u8("\nカードリストを読み込めません。"));
+            const LoadOutcome outcome = LoadCardList(table_, path);
+            if (!outcome.opened) {
+                error(shownPath + u8("\nカードリストを読み込めません。\n") +
+                      toQString(outcome.readFault.message()));
                 break;
+            }
+            // A list that stopped part-way says where and why after its path.
+            if (const std::string stop = LoadStopMessage(outcome); !stop.empty()) {
+                emit statusChanged(QStringLiteral("Load ") + shownPath + u8("　") +
+                                   toQString(stop));
             }
             emit cardListLoaded();
             break;
@@ -70,7 +77,8 @@ bool FileCommands::carryOut(const FileRequest& request) {
             emit statusChanged(QStringLiteral("Load ") + shownPath);
             DeckTextRead read = LoadDeckText(path);
             if (!read.opened) {
-                MessageBoxes::show(window_, MessageBoxes::programTitle(), toQString(read.reason),
+                MessageBoxes::show(window_, MessageBoxes::programTitle(),
+                                   shownPath + '\n' + toQString(read.fault.message()),
                                    QMessageBox::NoIcon, QMessageBox::Ok);
                 break;
             }
@@ -82,7 +90,8 @@ bool FileCommands::carryOut(const FileRequest& request) {
             emit statusChanged(QStringLiteral("Load ") + shownPath);
             DeckCsvRead read = LoadDeckCsv(path);
             if (!read.opened) {
-                MessageBoxes::show(window_, MessageBoxes::programTitle(), toQString(read.reason),
+                MessageBoxes::show(window_, MessageBoxes::programTitle(),
+                                   shownPath + '\n' + toQString(read.fault.message()),
                                    QMessageBox::NoIcon, QMessageBox::Ok);
                 break;
             }

@@ -4,15 +4,24 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "app/SettingsFile.h"
+#include "app/gui/ContextCommands.h"
 #include "app/gui/FileCommands.h"
+#include "app/gui/SplashWindow.h"
 #include "catalogue/CardTable.h"
 #include "deck/gui/DeckPane.h"
 #include "search/FilterCaptions.h"
@@ -20,7 +29,10 @@
 #include "search/gui/CardListPane.h"
 #include "search/gui/FilterPane.h"
 #include "search/gui/SearchPane.h"
+#include "simulator/gui/TestDrawForm.h"
 #include "stats/gui/DeckInfoPane.h"
+#include "stats/gui/Form4.h"
+#include "text/WrapText.h"
 #include "widgets/AppFonts.h"
 #include "widgets/Controls.h"
 #include "widgets/MessageBoxes.h"
@@ -30,7 +42,8 @@ namespace svdb {
 
 const QString MainWindow::kTitle = MessageBoxes::programTitle();
 
-MainWindow::MainWindow(CardTable& table, QWidget* parent) : QMainWindow(parent), table_(table) {
+MainWindow::MainWindow(CardTable& table, QString settingsPath, QWidget* parent)
+    : QMainWindow(parent), table_(table), settingsPath_(std::move(settingsPath)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kTitle);
     setFont(AppFonts::proportional());
@@ -45,40 +58,43 @@ MainWindow::~MainWindow() {
     // The panes follow the deck model, which goes before the window's children.
     delete deckPane_;
     delete deckInfoPane_;
+    // So do the cost graph and the draw simulator, a closed one too while
+    // its deletion is still pending.
+    qDeleteAll(findChildren<Form4*>(Qt::FindDirectChildrenOnly));
+    qDeleteAll(findChildren<TestDrawForm*>(Qt::FindDirectChildrenOnly));
 }
 
 void MainWindow::composePanes() {
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("FormBody"));
-    auto* body = new QVBoxLayout(central);
-    body->setContentsMargins(Controls::kMargin, Controls::kMargin, Controls::kMargin, 0);
-    body->setSpacing(Controls::kSpacing);
+    body_ = new QGridLayout(central);
+    body_->setContentsMargins(Controls::kMargin, Controls::kMargin, Controls::kMargin, 0);
+    body_->setSpacing(Controls::kSpacing);
 
     filterPane_ = new FilterPane(central);
-    body->addWidget(filterPane_);
 
     // Left: the card list above the card information. Right: the deck lists
     // above the tabbed frames. Extra room goes to the lists.
-    auto* lower = new QHBoxLayout;
-    lower->setSpacing(Controls::kSpacing);
-    auto* left = new QVBoxLayout;
+    leftColumn_ = new QWidget(central);
+    auto* left = new QVBoxLayout(leftColumn_);
+    left->setContentsMargins(0, 0, 0, 0);
     left->setSpacing(Controls::kSpacing);
-    cardListPane_ = new CardListPane(central);
+    cardListPane_ = new CardListPane(leftColumn_);
     left->addWidget(cardListPane_, 1);
-    cardInfo_ = new CardInfoPanel(table_, central);
+    cardInfo_ = new CardInfoPanel(table_, leftColumn_);
     left->addWidget(cardInfo_);
-    lower->addLayout(left, 1);
 
-    auto* right = new QVBoxLayout;
+    rightColumn_ = new QWidget(central);
+    auto* right = new QVBoxLayout(rightColumn_);
+    right->setContentsMargins(0, 0, 0, 0);
     right->setSpacing(Controls::kSpacing);
-    deckPane_ = new DeckPane(deckModel_, options_, *cardListPane_, central);
+    deckPane_ = new DeckPane(deckModel_, options_, *cardListPane_, rightColumn_);
     right->addWidget(deckPane_, 1);
-    deckInfoPane_ = new DeckInfoPane(deckModel_, deckStats_, central);
+    deckInfoPane_ = new DeckInfoPane(deckModel_, deckStats_, rightColumn_);
     searchPane_ = new SearchPane;
     deckInfoPane_->setSearchPage(searchPane_);
     right->addWidget(deckInfoPane_);
-    lower->addLayout(right, 1);
-    body->addLayout(lower, 1);
+    layOut(PanelPlace::Across);
     setCentralWidget(central);
 
     Label24_ = Controls::label(this, QStringLiteral("Label24"), QString());
@@ -87,6 +103,8 @@ void MainWindow::composePanes() {
     statusBar()->addWidget(Label24_, 1);
 
     fileCommands_ = new FileCommands(table_, deckModel_, deckStats_, *deckPane_, this);
+    contextCommands_ =
+        new ContextCommands(table_, deckModel_, options_, *cardListPane_, *cardInfo_, this);
 }
 
 void MainWindow::connectPanes() {
@@ -95,6 +113,9 @@ void MainWindow::connectPanes() {
         Change_List();
     };
     connect(filterPane_, &FilterPane::filterChanged, this, [this] { Change_List(); });
+    connect(filterPane_, &FilterPane::foldRequested, this, [this] { foldFilterPanel(true); });
+    connect(filterPane_, &FilterPane::unfoldRequested, this, [this] { foldFilterPanel(false); });
+    connect(filterPane_, &FilterPane::keywordHelpRequested, this, &MainWindow::showKeywordHelp);
     connect(searchPane_, &SearchPane::searchChanged, this, refill);
 
     connect(cardListPane_, &CardListPane::cardCountChanged, deckPane_, &DeckPane::setCardCount);
@@ -108,12 +129,18 @@ void MainWindow::connectPanes() {
 
     connect(cardInfo_, &CardInfoPanel::contextMenuRequested, this,
             [this](const QPoint& at) { popUpContextMenu(ProgramOptions::kFromCardInfo, at); });
+    connect(cardInfo_, &CardInfoPanel::detailCleared, deckInfoPane_,
+            &DeckInfoPane::ClearOpeningChance);
 
     connect(deckPane_, &DeckPane::detailCleared, cardInfo_, &CardInfoPanel::ClearCardDetail);
     connect(deckPane_, &DeckPane::cardChosen, cardInfo_, &CardInfoPanel::ShowCardDetail);
     connect(deckPane_, &DeckPane::contextMenuRequested, this,
             [this](const QPoint& at) { popUpContextMenu(ProgramOptions::kFromDeckList, at); });
     connectFiles();
+    // Queued: the switch reads the deck once the change that moved the
+    // total is complete (a removal shows its new total before the row goes).
+    connect(deckPane_, &DeckPane::mainTotalChanged, this, &MainWindow::switchDrawSimulator,
+            Qt::QueuedConnection);
     connect(deckPane_, &DeckPane::openingChanceRequested, this, [this](int list, int row) {
         deckInfoPane_->ShowOpeningChance(
             deckModel_.list(list).rows.at(static_cast<std::size_t>(row)));
@@ -215,11 +242,6 @@ void MainWindow::buildMenus() {
     }
     item(contextmenu_, named("ContextOutput2File"), u8("ファイル出力"),
          [this] { ContextOutput2File_Click(); });
-
-    // What is not built yet stays greyed.
-    for (const char* name : {"costgraph", "TestDraw", "AboutSub_0", "AboutSub_1", "OptionSub_4"}) {
-        findChild<QAction*>(QLatin1String(name))->setEnabled(false);
-    }
 }
 
 // ---------------------------------------------------------------------------
@@ -261,6 +283,47 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void MainWindow::layOut(PanelPlace place) {
+    QPushButton* menuButton = filterPane_->menuButton();
+    for (QWidget* w : {static_cast<QWidget*>(menuButton), static_cast<QWidget*>(filterPane_),
+                       leftColumn_, rightColumn_}) {
+        body_->removeWidget(w);
+    }
+    for (int c = 0; c < 3; ++c) body_->setColumnStretch(c, 0);
+    for (int r = 0; r < 3; ++r) body_->setRowStretch(r, 0);
+    const bool vaio = place == PanelPlace::Beside;
+    filterPane_->setNarrow(vaio);
+    // Beside the panel, the card list gives up some of its width: its name
+    // column narrows.
+    if (cardListMinimumWidth_ < 0) cardListMinimumWidth_ = cardListPane_->minimumWidth();
+    cardListPane_->setMinimumWidth(vaio ? 0 : cardListMinimumWidth_);
+    filterPane_->setVisible(place != PanelPlace::Folded);
+    // The stand-in button is there only while the panel is folded away.
+    menuButton->setVisible(place == PanelPlace::Folded);
+    menuButton->setEnabled(place == PanelPlace::Folded);
+    if (vaio) {
+        body_->addWidget(leftColumn_, 0, 0);
+        body_->addWidget(rightColumn_, 0, 1);
+        body_->addWidget(filterPane_, 0, 2);
+        body_->setRowStretch(0, 1);
+    } else {
+        body_->addWidget(menuButton, 0, 0, 1, 2, Qt::AlignLeft);
+        body_->addWidget(filterPane_, 1, 0, 1, 2);
+        body_->addWidget(leftColumn_, 2, 0);
+        body_->addWidget(rightColumn_, 2, 1);
+        body_->setRowStretch(2, 1);
+    }
+    body_->setColumnStretch(0, 1);
+    body_->setColumnStretch(1, 1);
+}
+
+void MainWindow::foldFilterPanel(bool fold) {
+    // The folded layout belongs to the normal window; the small-screen
+    // layout has its own place for the panel.
+    if (options_.isOn(ProgramOptions::kCompactLayout)) return;
+    layOut(fold ? PanelPlace::Folded : PanelPlace::Across);
+}
+
 void MainWindow::applyNormalSize() {
     // The window never gets smaller than its normal size, where every
     // control has room.
@@ -299,12 +362,51 @@ bool MainWindow::AddSide(std::int16_t& copies, int toList, int fromList) {
 }
 
 void MainWindow::LoadSettings() {
-    // Until the settings file is read, the whole catalogue is listed.
-    filterPane_->factionBox(0)->setChecked(true);
-    filterPane_->CheckColor_Click(0);
+    const SettingsRead read =
+        settingsPath_.isEmpty() ? SettingsRead{} : ReadSettingsFile(settingsPath_.toStdString());
+    if (!read.opened) {
+        // Without the file the whole catalogue is listed.
+        filterPane_->setFactionBoxValue(0, 1);
+        return;
+    }
+    for (const SettingsStep& step : read.steps) {
+        switch (step.kind) {
+            case SettingsStep::Kind::FactionBox:
+                filterPane_->setFactionBoxValue(step.index, step.value);
+                break;
+            case SettingsStep::Kind::TypeBox:
+                filterPane_->setKindBoxValue(step.index, step.value);
+                break;
+            case SettingsStep::Kind::Picture:
+                listPictureLine_ = step.line;
+                // A picture that cannot be shown ends the reading.
+                if (step.picturePath &&
+                    !cardListPane_->setBackgroundPicture(toQString(*step.picturePath))) {
+                    return;
+                }
+                break;
+        }
+    }
 }
 
-void MainWindow::SaveSettings() {}
+void MainWindow::SaveSettings() {
+    if (settingsPath_.isEmpty()) return;
+    SettingsValues values;
+    for (int i = 0; i < static_cast<int>(values.checkColor.size()); ++i) {
+        values.checkColor[static_cast<std::size_t>(i)] = filterPane_->factionBoxValue(i);
+    }
+    for (int i = 0; i < static_cast<int>(values.cbKind.size()); ++i) {
+        values.cbKind[static_cast<std::size_t>(i)] = filterPane_->kindBoxValue(i);
+    }
+    values.listPictureLine = listPictureLine_;
+    std::string reason;
+    // The shut-down goes on whatever happens here.
+    if (!WriteSettingsFile(settingsPath_.toStdString(), values, &reason)) {
+        MessageBoxes::show(this, u8("SVDBエラー"),
+                           settingsPath_ + u8("\n保存できませんでした: ") + toQString(reason),
+                           QMessageBox::Critical, QMessageBox::Ok);
+    }
+}
 
 void MainWindow::InstallRowColouring() {
     cardListPane_->setRowColouring(true);
@@ -339,6 +441,16 @@ void MainWindow::OptionSub_Click(int index) {
     // at the moment of use.
     if (index == ProgramOptions::kShortFactionNames) deckModel_.ApplyShortFactionNames(on);
     if (index == ProgramOptions::kMultiSelect) cardListPane_->setMultiSelect(on);
+    if (index == ProgramOptions::kCompactLayout) {
+        if (on) {
+            layOut(PanelPlace::Beside);
+            setMinimumSize(kVaioWidth, kVaioHeight);
+            resize(kVaioWidth, kVaioHeight);
+        } else {
+            layOut(PanelPlace::Across);
+            applyNormalSize();
+        }
+    }
     setWindowTitle(toQString(options_.WindowTitle(kTitle.toStdString())));
 }
 
@@ -357,10 +469,92 @@ void MainWindow::SaveHTML_Click() {
 void MainWindow::SaveXML_Click() {
     fileCommands_->SaveXML();
 }
-void MainWindow::costgraph_Click() {}
-void MainWindow::TestDraw_Click() {}
-void MainWindow::AboutSub_Click(int) {}
-void MainWindow::ToClipboard_Click(int) {}
-void MainWindow::ContextOutput2File_Click() {}
+void MainWindow::costgraph_Click() {
+    if (deckModel_.list(DeckModel::kMain).empty()) return;
+    if (!costGraph_) {
+        costGraph_ = new Form4(deckModel_, this);
+        connect(costGraph_, &Form4::unloaded, this, [this] { costGraph_ = nullptr; });
+        costGraph_->DrawCostGraph();
+        placeBeside(costGraph_, false);
+        return;
+    }
+    costGraph_->DrawCostGraph();
+}
+
+void MainWindow::TestDraw_Click() {
+    if (!drawSimulator_) {
+        drawSimulator_ = new TestDrawForm(deckModel_, this);
+        connect(drawSimulator_, &TestDrawForm::unloaded, this,
+                [this] { drawSimulator_ = nullptr; });
+        placeBeside(drawSimulator_, true);
+    }
+    drawSimulator_->show();
+    drawSimulator_->raise();
+    drawSimulator_->activateWindow();
+}
+
+Form4* MainWindow::costGraph() const {
+    return costGraph_;
+}
+
+TestDrawForm* MainWindow::drawSimulator() const {
+    return drawSimulator_;
+}
+
+void MainWindow::placeBeside(QWidget* window, bool onTheRight) {
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!s) return;
+    const QRect area = s->availableGeometry();
+    const QRect main = frameGeometry();
+    const QSize size = window->size();
+    const int x = onTheRight ? main.right() + 1 : main.left() - size.width();
+    window->move(std::clamp(x, area.left(), std::max(area.left(), area.right() + 1 - size.width())),
+                 std::clamp(main.top(), area.top(),
+                            std::max(area.top(), area.bottom() + 1 - size.height())));
+}
+
+void MainWindow::switchDrawSimulator() {
+    if (!drawSimulator_) return;
+    if (deckModel_.total(DeckModel::kMain) == DrawSimulator::kDeckSize) {
+        drawSimulator_->SimurateON();
+        drawSimulator_->ReloadDeck();
+    } else {
+        drawSimulator_->SimurateOFF();
+    }
+}
+
+void MainWindow::AboutSub_Click(int index) {
+    if (index == 0) {
+        openHelpFile();
+    } else {
+        auto* about = new SplashWindow(toQString(table_.ListVersion), this);
+        about->show();
+        about->activateWindow();
+    }
+}
+
+void MainWindow::openHelpFile() {
+    const auto fail = [this](const char* what) {
+        MessageBoxes::show(this, u8("SVDBエラー"), helpFilePath_ + u8(what), QMessageBox::Critical,
+                           QMessageBox::Ok);
+    };
+    if (!QFileInfo(helpFilePath_).isFile()) {
+        fail("\nヘルプファイルが見つかりません。");
+    } else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(helpFilePath_))) {
+        fail("\nヘルプファイルを開くプログラムがありません。");
+    }
+}
+
+void MainWindow::showKeywordHelp(const QString& title, const QString& text, bool openHelpFirst) {
+    if (openHelpFirst) openHelpFile();
+    MessageBoxes::show(this, title, toQString(WrapText(text.toStdString(), 40)),
+                       QMessageBox::Information, QMessageBox::Ok);
+}
+void MainWindow::ToClipboard_Click(int index) {
+    contextCommands_->ToClipboard_Click(index);
+}
+void MainWindow::ContextOutput2File_Click() {
+    contextCommands_->ContextOutput2File_Click();
+}
 
 }  // namespace svdb

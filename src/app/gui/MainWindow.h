@@ -1,16 +1,19 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "deck/DeckModel.h"
 #include "deck/ProgramOptions.h"
 #include "stats/MainDeckStats.h"
 
 class QAction;
+class QGridLayout;
 class QLabel;
 class QMenu;
 
@@ -19,11 +22,14 @@ namespace svdb {
 class CardInfoPanel;
 class CardListPane;
 class CardTable;
+class ContextCommands;
 class DeckInfoPane;
 class DeckPane;
 class FileCommands;
 class FilterPane;
+class Form4;
 class SearchPane;
+class TestDrawForm;
 
 // The main window (Form1): the filter panel across the top, the card list
 // with the card-information panel on the left, the deck lists with their
@@ -38,11 +44,17 @@ class MainWindow : public QMainWindow {
   public:
     static constexpr int kNormalWidth = 800;
     static constexpr int kNormalHeight = 570;
+    // The window under "VAIO C1モード", for a 1024 x 480 screen.
+    static constexpr int kVaioWidth = 1024;
+    static constexpr int kVaioHeight = 480;
     static const QString kTitle;  // "Starvane Deck Builder"
 
     // Creating the window runs its initialise and load handlers. The
-    // catalogue must already be loaded and outlives the window.
-    explicit MainWindow(CardTable& table, QWidget* parent = nullptr);
+    // catalogue must already be loaded and outlives the window. The settings
+    // file is read at load and written at unload; without one (an empty
+    // path) the window starts as it would without the file and saves none.
+    explicit MainWindow(CardTable& table, QString settingsPath = QString(),
+                        QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // --- Public operations of the window ---
@@ -73,7 +85,12 @@ class MainWindow : public QMainWindow {
     QString helpFilePath() const { return helpFilePath_; }
     void setHelpFilePath(const QString& path) { helpFilePath_ = path; }
     // Whether the cost graph window is open.
-    bool costGraphOpen() const { return costGraphOpen_; }
+    bool costGraphOpen() const { return !costGraph_.isNull(); }
+    // Whether the draw simulator window is open.
+    bool drawSimulatorOpen() const { return !drawSimulator_.isNull(); }
+    // The cost graph and draw simulator windows while they are open.
+    Form4* costGraph() const;
+    TestDrawForm* drawSimulator() const;
 
     // --- Parts ---
     CardTable& cardTable() const { return table_; }
@@ -87,6 +104,7 @@ class MainWindow : public QMainWindow {
     DeckPane* deckPane() const { return deckPane_; }
     DeckInfoPane* deckInfoPane() const { return deckInfoPane_; }
     FileCommands* fileCommands() const { return fileCommands_; }
+    ContextCommands* contextCommands() const { return contextCommands_; }
 
     // --- Menus ---
     QMenu* contextMenu() const { return contextmenu_; }
@@ -115,6 +133,12 @@ class MainWindow : public QMainWindow {
     void ExpansionSub_Click(int index);
     void OptionSub_Click(int index);
     void AboutSub_Click(int index);
+    // Opens the help file with the desktop's viewer; a missing file, or one
+    // that nothing can open, is told in a message box.
+    void openHelpFile();
+    // The keyword help of a search box: the text cut into lines of 40
+    // characters in a box under the title, after the help file when asked.
+    void showKeywordHelp(const QString& title, const QString& text, bool openHelpFirst);
     void FindDetail_Click();
     void ToClipboard_Click(int index);
     void ContextOutput2File_Click();
@@ -127,9 +151,23 @@ class MainWindow : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // Where the filter panel FrameMenu stands: across the top, folded away
+    // behind CBmenu, or beside the deck lists (the small-screen layout).
+    enum class PanelPlace { Across, Folded, Beside };
+    void layOut(PanelPlace place);
+    // Frame2's double-click folds the panel, CBmenu unfolds it; neither acts
+    // under the small-screen layout.
+    void foldFilterPanel(bool fold);
+
     void composePanes();
     void connectPanes();
     void connectFiles();
+    // The main deck's total changed: at exactly 50 the open draw simulator
+    // is switched on and reloads the deck, at any other total off.
+    void switchDrawSimulator();
+    // Moves a window that opens from the analysis menu beside this one, on
+    // its left or right, as far as the screen lets it.
+    void placeBeside(QWidget* window, bool onTheRight);
     void buildMenus();
     // Opens the pop-up menu for source (ProgramOptions::kFrom...), with
     // "トレードモードでコピー" only for the deck lists.
@@ -140,9 +178,15 @@ class MainWindow : public QMainWindow {
     MainDeckStats deckStats_{deckModel_};
     ProgramOptions options_;
     QString helpFilePath_;
-    bool costGraphOpen_ = false;
+    QString settingsPath_;
+    // The picture line of the settings file, written back as it was read.
+    std::string listPictureLine_;
     bool loaded_ = false;
 
+    QGridLayout* body_ = nullptr;
+    QWidget* leftColumn_ = nullptr;   // the card list above the card information
+    QWidget* rightColumn_ = nullptr;  // the deck lists above the tabbed frames
+    int cardListMinimumWidth_ = -1;   // the card list's own, kept while beside the panel
     FilterPane* filterPane_ = nullptr;
     SearchPane* searchPane_ = nullptr;
     CardListPane* cardListPane_ = nullptr;
@@ -150,6 +194,7 @@ class MainWindow : public QMainWindow {
     DeckPane* deckPane_ = nullptr;
     DeckInfoPane* deckInfoPane_ = nullptr;
     FileCommands* fileCommands_ = nullptr;
+    ContextCommands* contextCommands_ = nullptr;
 
     QLabel* Label24_ = nullptr;
     QMenu* contextmenu_ = nullptr;
@@ -157,6 +202,9 @@ class MainWindow : public QMainWindow {
     std::array<QAction*, 5> OptionSub_{};
     std::array<QAction*, 2> AboutSub_{};
     std::array<QAction*, 3> ToClipboard_{};
+    // Open while not null; each window clears its pointer when it unloads.
+    QPointer<Form4> costGraph_;
+    QPointer<TestDrawForm> drawSimulator_;
 };
 
 }  // namespace svdb

@@ -6,6 +6,8 @@
 #include "app/gui/MainWindow.h"
 #include "catalogue/CardTable.h"
 #include "files/gui/FileWindow.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/QtText.h"
 
 namespace svdb {
 
@@ -23,6 +25,8 @@ bool Startup::run() {
     helpFilePath_ = QString::fromStdString(AppPaths::HelpFilePath(dir));
     cardListPath_ = QString::fromStdString(AppPaths::CardListPath(dir));
 
+    // A card list that is there but cannot be read says why before the
+    // file window asks for another.
     if (!QFileInfo(cardListPath_).isFile() || !loadCardList(cardListPath_)) {
         openChooser();
         return false;
@@ -33,19 +37,30 @@ bool Startup::run() {
 
 bool Startup::loadCardList(const QString& path) {
     const LoadOutcome outcome = loader_(table_, path.toStdString());
-    return outcome.opened;
+    if (!outcome.opened) {
+        MessageBoxes::show(chooser_.get(), u8("SVDBエラー"),
+                           path + u8("\nカードリストを読み込めません。\n") +
+                               toQString(outcome.readFault.message()),
+                           QMessageBox::Critical, QMessageBox::Ok);
+        return false;
+    }
+    loadStop_ = toQString(LoadStopMessage(outcome));
+    return true;
 }
 
 void Startup::showMainWindow(const QString& path) {
     if (!mainWindow_) {
-        mainWindow_ = std::make_unique<MainWindow>(table_);
+        mainWindow_ = std::make_unique<MainWindow>(
+            table_, QString::fromStdString(AppPaths::SettingsPath(appDir_.toStdString())));
         mainWindow_->setHelpFilePath(helpFilePath_);
     } else {
         // A list chosen later replaces the catalogue the window lists.
         mainWindow_->MakeSeq();
         mainWindow_->Change_List();
     }
-    mainWindow_->setStatusText(QStringLiteral("Load ") + path);
+    // A list that stopped part-way says where and why after its path.
+    mainWindow_->setStatusText(QStringLiteral("Load ") + path +
+                               (loadStop_.isEmpty() ? QString() : u8("　") + loadStop_));
     mainWindow_->applyNormalSize();
     mainWindow_->centreOnScreen();
     mainWindow_->showGraphFrame(1);

@@ -46,6 +46,7 @@ class Startup : public QObject {
     void abandoned();
 
   private:
+    // Loads a card list; one that cannot be read says why in the error box.
     bool loadCardList(const QString& path);
     void showMainWindow(const QString& path);
     void openChooser();
@@ -56,6 +57,8 @@ class Startup : public QObject {
     Loader loader_;
     QString helpFilePath_;
     QString cardListPath_;
+    // Where and why the last card list loaded stopped part-way, or empty.
+    QString loadStop_;
     std::unique_ptr<MainWindow> mainWindow_;
     std::unique_ptr<FileWindow> chooser_;
 };

@@ -270,6 +270,11 @@ void DeckPane::SideButton_Click(int index) {
     editor_->MoveOneCopy(index);
 }
 
+void DeckPane::entryAppended(int list) {
+    // A card added to the hidden side deck brings the side deck back into view.
+    if (list == DeckModel::kSide && !sideDeckShown()) CbViewSide_Click();
+}
+
 void DeckPane::CbViewSide_Click() {
     const bool show = !sideDeckShown();
     ListDeck_[DeckModel::kSide]->setVisible(show);

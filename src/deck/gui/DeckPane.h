@@ -82,6 +82,7 @@ class DeckPane : public QFrame, private DeckObserver {
 
   private:
     void totalChanged(int list) override;
+    void entryAppended(int list) override;
 
     QLayout* buildButtons();
     QWidget* buildDeckColumn();

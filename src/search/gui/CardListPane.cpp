@@ -1,6 +1,9 @@
 #include "search/gui/CardListPane.h"
 
+#include <QFileInfo>
 #include <QItemSelectionModel>
+#include <QPalette>
+#include <QPixmap>
 #include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -10,6 +13,7 @@
 #include "catalogue/FactionNames.h"
 #include "search/gui/CardListController.h"
 #include "search/gui/CardListModel.h"
+#include "text/FileBytes.h"
 #include "widgets/Controls.h"
 #include "widgets/QtText.h"
 
@@ -124,6 +128,21 @@ int CardListPane::cardCount() const {
 
 void CardListPane::focusList() {
     ListView1_->setFocus();
+}
+
+bool CardListPane::setBackgroundPicture(const QString& path) {
+    // Only a regular file within the readers' bound: opening a FIFO would wait
+    // for a writer.
+    const QFileInfo file(path);
+    if (!file.isFile() || file.size() > static_cast<qint64>(kMaxFileBytes)) return false;
+    const QPixmap picture(path);
+    if (picture.isNull()) return false;
+    QWidget* area = ListView1_->viewport();
+    QPalette palette = area->palette();
+    palette.setBrush(QPalette::Base, QBrush(picture));
+    area->setPalette(palette);
+    area->setAutoFillBackground(true);
+    return true;
 }
 
 }  // namespace svdb

@@ -36,6 +36,9 @@ class CardListPane : public QWidget, public CardChoice {
     void setRowColouring(bool on);
     // Several rows may be selected at once, or one.
     void setMultiSelect(bool on);
+    // Shows the picture in the file at path behind the list's rows; false,
+    // leaving the list as it was, when it cannot be read as a picture.
+    bool setBackgroundPicture(const QString& path);
 
     std::optional<CardRef> currentCard() const override;
     std::vector<CardRef> selectedCards() const override;

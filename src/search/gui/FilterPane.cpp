@@ -4,9 +4,11 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QToolButton>
 
+#include "catalogue/StringTable.h"
 #include "search/FilterCaptions.h"
 #include "search/FilterPanel.h"
 #include "widgets/CompactCheckStyle.h"
@@ -52,18 +54,62 @@ constexpr BoxPlace kAbilityPlaces[] = {
 
 FilterPane::FilterPane(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("FrameMenu"));
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(Controls::kSpacing);
-    row->addWidget(buildFactionBoxes());
-    row->addWidget(buildTypeBoxes());
-    row->addWidget(buildRarityBoxes());
-    row->addWidget(buildAbilityBoxes(), 1);
-    row->addWidget(buildCharToolbar());
+    grid_ = new QGridLayout(this);
+    grid_->setContentsMargins(0, 0, 0, 0);
+    grid_->setSpacing(Controls::kSpacing);
+    groups_ = {buildFactionBoxes(), buildTypeBoxes(), buildRarityBoxes(), buildAbilityBoxes(),
+               buildCharToolbar()};
+    setNarrow(false);
 
     auto* compact = new CompactCheckStyle;
     compact->setParent(this);
     for (QCheckBox* box : findChildren<QCheckBox*>()) box->setStyle(compact);
+
+    // Stands in for the panel while it is folded away; the window places it.
+    CBmenu_ = Controls::button(nullptr, QStringLiteral("CBmenu"), u8("▼ 検索パネル"),
+                               u8("検索パネルを元に戻します"));
+    CBmenu_->setVisible(false);
+    CBmenu_->setEnabled(false);
+    connect(CBmenu_, &QPushButton::clicked, this, [this] { CBmenu_Click(); });
+    connect(this, &QObject::destroyed, CBmenu_, [button = CBmenu_] {
+        if (button->parent() == nullptr) delete button;
+    });
+}
+
+void FilterPane::setNarrow(bool narrow) {
+    narrow_ = narrow;
+    for (QWidget* g : groups_) grid_->removeWidget(g);
+    for (int c = 0; c < 5; ++c) grid_->setColumnStretch(c, 0);
+    for (int r = 0; r < 3; ++r) grid_->setRowStretch(r, 0);
+    auto& [factions, types, rarities, abilities, toolbar] = groups_;
+    if (!narrow) {
+        // One row across the window.
+        grid_->addWidget(factions, 0, 0);
+        grid_->addWidget(types, 0, 1);
+        grid_->addWidget(rarities, 0, 2);
+        grid_->addWidget(abilities, 0, 3);
+        grid_->addWidget(toolbar, 0, 4);
+        grid_->setColumnStretch(3, 1);
+    } else {
+        // A column: factions beside types, rarities beside the toolbar, and
+        // the abilities below in three columns.
+        grid_->addWidget(factions, 0, 0);
+        grid_->addWidget(types, 0, 1);
+        grid_->addWidget(rarities, 1, 0);
+        grid_->addWidget(toolbar, 1, 1);
+        grid_->addWidget(abilities, 2, 0, 1, 2);
+        grid_->setRowStretch(2, 1);
+    }
+    auto* boxes = static_cast<QGridLayout*>(abilities->layout());
+    for (QCheckBox* box : abilityBoxes_) boxes->removeWidget(box);
+    for (std::size_t i = 0; i < abilityBoxes_.size(); ++i) {
+        const int k = static_cast<int>(i);
+        if (narrow) {
+            boxes->addWidget(abilityBoxes_[i], k % 8, k / 8);
+        } else {
+            boxes->addWidget(abilityBoxes_[i], kAbilityPlaces[i].row, kAbilityPlaces[i].column);
+        }
+    }
 }
 
 QWidget* FilterPane::buildFactionBoxes() {
@@ -98,11 +144,7 @@ QWidget* FilterPane::buildTypeBoxes() {
         g->addWidget(CBkind_[i], i, 0);
         connect(CBkind_[i], &QCheckBox::clicked, this, [this, i] { CBkind_Click(i); });
     }
-    // Stands in for the filter panel while it is folded away.
-    CBmenu_ = Controls::button(frame, QStringLiteral("CBmenu"), u8("▼ 検索パネル"));
-    CBmenu_->setVisible(false);
-    CBmenu_->setEnabled(false);
-    connect(CBmenu_, &QPushButton::clicked, this, [this] { CBmenu_Click(); });
+    frame->installEventFilter(this);
     return frame;
 }
 
@@ -134,6 +176,7 @@ QWidget* FilterPane::buildAbilityBoxes() {
             abilityBits_.push_back(a.bit);
             g->addWidget(box, p.row, p.column);
             connect(box, &QCheckBox::clicked, this, [this, box] { Ability_Click(box); });
+            box->installEventFilter(this);  // the keyword help of some boxes
         }
     }
     return frame;
@@ -192,12 +235,43 @@ void FilterPane::boxClicked() {
     emit filterChanged();
 }
 
-void FilterPane::CheckColor_Click(int) {
+void FilterPane::CheckColor_Click(int index) {
+    if (colourGuard_ != 0) return;
+    std::array<int, 8> ticks{};
+    for (std::size_t i = 0; i < CheckColor_.size(); ++i) ticks[i] = tickValue(CheckColor_[i]);
+    ExcludeFactionBoxes(ticks, index);
+    ++colourGuard_;
+    for (std::size_t i = 0; i < CheckColor_.size(); ++i) {
+        if (ticks[i] == kUnticked && CheckColor_[i]->checkState() != Qt::Unchecked) {
+            CheckColor_[i]->setCheckState(Qt::Unchecked);
+        }
+    }
     boxClicked();
+    colourGuard_ = 0;
 }
+
 void FilterPane::CBkind_Click(int) {
+    enableTypeGroups();
     boxClicked();
 }
+
+void FilterPane::enableTypeGroups() {
+    std::array<int, 5> ticks{};
+    for (std::size_t i = 0; i < CBkind_.size(); ++i) ticks[i] = tickValue(CBkind_[i]);
+    const TypeGroups groups = TypeGroupsFor(ticks);
+    // The toolbar's pressed buttons stay pressed; MakeSeq passes them over
+    // while it is disabled.
+    ToolbarCharFrame_->setEnabled(groups.characterOnly);
+    for (std::size_t i = 0; i < abilityBoxes_.size(); ++i) {
+        bool enabled = true;
+        if (abilityBits_[i] & kCharacterOnlyAbilities) enabled = groups.characterOnly;
+        if (abilityBits_[i] & kUnitOnlyAbilities) enabled = groups.unitOnly;
+        QCheckBox* box = abilityBoxes_[i];
+        if (!enabled) box->setCheckState(Qt::Unchecked);
+        box->setEnabled(enabled);
+    }
+}
+
 void FilterPane::CheckRare_Click(int) {
     boxClicked();
 }
@@ -207,6 +281,68 @@ void FilterPane::Ability_Click(QCheckBox*) {
 void FilterPane::ToolbarChar_ButtonClick(int) {
     boxClicked();
 }
-void FilterPane::CBmenu_Click() {}
+void FilterPane::CBmenu_Click() {
+    emit unfoldRequested();
+}
+
+bool FilterPane::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick &&
+        watched->objectName() == QLatin1String("Frame2")) {
+        emit foldRequested();
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+        // The keyword help of four ability boxes.
+        struct Help {
+            const char* box;
+            const char* title;
+            int stringId;
+        };
+        static const Help helps[] = {{"Check11", "サイコミュ（Ｘ）とは", 211},
+                                     {"Check18", "艦船とは", 210},
+                                     {"Check19", "変形とは", 208},
+                                     {"CbQuick", "クイックとは", 209}};
+        for (const Help& h : helps) {
+            if (watched->objectName() != QLatin1String(h.box)) continue;
+            emit keywordHelpRequested(u8(h.title), toQString(StringTable::text(h.stringId)),
+                                      h.stringId == 211);
+            return true;
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+int FilterPane::factionBoxValue(int index) const {
+    return tickValue(CheckColor_.at(static_cast<std::size_t>(index)));
+}
+
+int FilterPane::kindBoxValue(int index) const {
+    return tickValue(CBkind_.at(static_cast<std::size_t>(index)));
+}
+
+namespace {
+
+// Sets a box to a settings value; true when its value changed.
+bool setTickValue(QCheckBox* box, int value) {
+    const Qt::CheckState state = value == kTicked   ? Qt::Checked
+                                 : value == kGreyed ? Qt::PartiallyChecked
+                                                    : Qt::Unchecked;
+    if (box->checkState() == state) return false;
+    box->setCheckState(state);
+    return true;
+}
+
+}  // namespace
+
+void FilterPane::setFactionBoxValue(int index, int value) {
+    if (setTickValue(CheckColor_.at(static_cast<std::size_t>(index)), value)) {
+        CheckColor_Click(index);
+    }
+}
+
+void FilterPane::setKindBoxValue(int index, int value) {
+    if (setTickValue(CBkind_.at(static_cast<std::size_t>(index)), value)) CBkind_Click(index);
+}
 
 }  // namespace svdb

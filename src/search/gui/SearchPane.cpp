@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "search/FilterCaptions.h"
+#include "search/NumericSearch.h"
 #include "widgets/Controls.h"
 #include "widgets/QtText.h"
 
@@ -27,9 +28,9 @@ SearchPane::SearchPane(QWidget* parent) : QWidget(parent) {
     col->addStretch(1);
 
     fillChoiceLists();
-    // Typing a value refills the list as picking one does.
+    // Typing a value searches as picking one does.
     for (int i = 0; i < 2; ++i) {
-        connect(ComboNum_[i], &QComboBox::editTextChanged, this, [this, i] { ComboNum_Click(i); });
+        connect(ComboNum_[i], &QComboBox::editTextChanged, this, [this, i] { ComboNum_Change(i); });
     }
 }
 
@@ -53,6 +54,8 @@ QWidget* SearchPane::buildTextSearch() {
                                  u8("テキスト内を検索します"));
     ComboFind_->setEditable(true);
     ComboFind_->setInsertPolicy(QComboBox::NoInsert);
+    // The typed text is the search term as it stands: no preset completes it.
+    ComboFind_->setCompleter(nullptr);
     ComboFind_->setMaxVisibleItems(16);
     ComboFind_->setFixedHeight(Controls::kButtonHeight);
     int widest = 0;
@@ -65,7 +68,6 @@ QWidget* SearchPane::buildTextSearch() {
     auto* reset =
         Controls::button(frame, Controls::indexed("CommandClear", 1), QStringLiteral("Reset"));
     reset->setFixedWidth(52);
-    reset->setEnabled(false);  // until the panel's reset rules are built
     connect(reset, &QPushButton::clicked, this, [this] { CommandClear_Click(1); });
     g->addWidget(reset, 0, 4);
     g->setColumnStretch(3, 1);
@@ -89,6 +91,7 @@ QWidget* SearchPane::buildNumericSearch() {
                                        u8("指定した数字のものを検索します"));
         ComboNum_[i]->setEditable(true);
         ComboNum_[i]->setInsertPolicy(QComboBox::NoInsert);
+        ComboNum_[i]->setCompleter(nullptr);
         ComboNum_[i]->setFixedSize(56, Controls::kButtonHeight);
         connect(ComboNum_[i], &QComboBox::activated, this, [this, i] { ComboNum_Click(i); });
     }
@@ -100,12 +103,11 @@ QWidget* SearchPane::buildNumericSearch() {
     auto* reset =
         Controls::button(frame, Controls::indexed("CommandClear", 0), QStringLiteral("Reset"));
     reset->setFixedWidth(52);
-    reset->setEnabled(false);  // until the panel's reset rules are built
     connect(reset, &QPushButton::clicked, this, [this] { CommandClear_Click(0); });
     g->addWidget(reset, 0, 5);
     g->setColumnStretch(4, 1);
     LabelFindHint_ =
-        Controls::label(frame, QStringLiteral("LabelFindHint"), u8("検索項目を指定してください。"));
+        Controls::label(frame, QStringLiteral("LabelFindHint"), toQString(SearchHint({}, {}, {})));
     g->addWidget(LabelFindHint_, 1, 0, 1, 6);
     return frame;
 }
@@ -145,6 +147,23 @@ SearchTexts SearchPane::searchTexts() const {
     return texts;
 }
 
+void SearchPane::UpdateSearchHint() {
+    LabelFindHint_->setText(toQString(SearchHint(ComboSyugo_->currentText().toStdString(),
+                                                 ComboNum_[0]->currentText().toStdString(),
+                                                 ComboNum_[1]->currentText().toStdString())));
+}
+
+void SearchPane::refillMaximumList() {
+    // Quietly: the maximum's own handler is for the user's changes.
+    const QSignalBlocker block(ComboNum_[1]);
+    ComboNum_[1]->clear();
+    for (const std::string& n : MaximumChoices(ComboNum_[0]->currentText().toStdString())) {
+        ComboNum_[1]->addItem(toQString(n));
+    }
+    ComboNum_[1]->setCurrentIndex(-1);
+    ComboNum_[1]->setEditText(QString());
+}
+
 void SearchPane::CheckFind_Click() {
     emit searchChanged();
 }
@@ -154,12 +173,41 @@ void SearchPane::ComboFind_Click() {
 void SearchPane::ComboFind_Enter() {
     emit searchChanged();
 }
+
 void SearchPane::ComboSyugo_Click() {
+    UpdateSearchHint();
     emit searchChanged();
 }
-void SearchPane::ComboNum_Click(int) {
+
+void SearchPane::ComboNum_Change(int index) {
+    if (index == 0 && !ComboNum_[0]->currentText().isEmpty()) refillMaximumList();
+    UpdateSearchHint();
     emit searchChanged();
 }
-void SearchPane::CommandClear_Click(int) {}
+
+void SearchPane::ComboNum_Click(int index) {
+    if (index == 0) refillMaximumList();
+    UpdateSearchHint();
+    emit searchChanged();
+}
+
+void SearchPane::CommandClear_Click(int index) {
+    if (index == 0) {
+        const QSignalBlocker blockSyugo(ComboSyugo_);
+        const QSignalBlocker blockMin(ComboNum_[0]);
+        const QSignalBlocker blockMax(ComboNum_[1]);
+        ComboSyugo_->setCurrentIndex(-1);
+        ComboNum_[0]->setCurrentIndex(-1);
+        ComboNum_[0]->setEditText(QString());
+        ComboNum_[1]->clear();
+        ComboNum_[1]->setEditText(QString());
+        LabelFindHint_->setText(toQString(SearchHint({}, {}, {})));
+    } else {
+        const QSignalBlocker blockFind(ComboFind_);
+        ComboFind_->setCurrentIndex(-1);
+        ComboFind_->setEditText(QString());
+    }
+    emit searchChanged();
+}
 
 }  // namespace svdb

@@ -13,8 +13,12 @@ namespace svdb {
 
 // The two search frames shown on the "検索" tab: the text search
 // FrameFindText (where to look, the text, its reset) and the numeric search
-// FrameFindNum (the item, the range, its reset and the hint below). Picking
-// or typing anything reports searchChanged; searchTexts reads them all.
+// FrameFindNum (the item, the range, its reset and the hint below). The box
+// texts are the searches' whole state; searchTexts reads them all.
+// searchChanged asks for a refill: on a click of a text-search box, a preset
+// picked or Enter in ComboFind (typing alone does not search), any change of
+// the numeric boxes and either reset. Choosing a minimum offers the maxima
+// from it up to 9; the hint says what the numeric search still needs.
 class SearchPane : public QWidget {
     Q_OBJECT
 
@@ -31,12 +35,17 @@ class SearchPane : public QWidget {
     QComboBox* comboFind() const { return ComboFind_; }
     QComboBox* comboSyugo() const { return ComboSyugo_; }
     QComboBox* comboNum(int index) const { return ComboNum_.at(index); }
+    QLabel* hintLabel() const { return LabelFindHint_; }
+
+    // Writes the hint for the numeric boxes' texts into LabelFindHint.
+    void UpdateSearchHint();
 
     // --- Event handlers ---
     void CheckFind_Click();
     void ComboFind_Click();
     void ComboFind_Enter();
     void ComboSyugo_Click();
+    void ComboNum_Change(int index);
     void ComboNum_Click(int index);
     void CommandClear_Click(int index);
 
@@ -46,6 +55,8 @@ class SearchPane : public QWidget {
   private:
     QWidget* buildTextSearch();
     QWidget* buildNumericSearch();
+    // Offers the maxima for the minimum's text, starting with no maximum.
+    void refillMaximumList();
 
     std::array<QCheckBox*, 3> findIn_{};  // CheckFindName, CheckFindText, CheckFindFlavor
     QComboBox* ComboFind_ = nullptr;

@@ -12,8 +12,10 @@
 #include <map>
 
 #include "catalogue/CardType.h"
+#include "catalogue/StringTable.h"
 #include "deck/DeckModel.h"
 #include "stats/MainDeckStats.h"
+#include "stats/OpeningChance.h"
 #include "stats/TypeBar.h"
 #include "widgets/Controls.h"
 #include "widgets/PictureBox.h"
@@ -118,6 +120,10 @@ QFrame* DeckInfoPane::buildCounters() {
     auto place = [&](const Pair& p, int row, int column) {
         QLabel* c = Controls::label(frame, QLatin1String(p.captionName), u8(p.caption));
         if (auto it = alternates.find(c->objectName()); it != alternates.end()) {
+            static const char* const order[4] = {"Label32", "Label33", "lblHIGE", "LblWing"};
+            for (std::size_t k = 0; k < 4; ++k) {
+                if (c->objectName() == QLatin1String(order[k])) twoFactionLabels_[k] = c;
+            }
             c->setMinimumWidth(std::max(c->fontMetrics().horizontalAdvance(c->text()),
                                         c->fontMetrics().horizontalAdvance(it->second)));
         }
@@ -139,8 +145,13 @@ QFrame* DeckInfoPane::buildCounters() {
     chance->setSpacing(4);
     chance->addWidget(
         Controls::label(frame, QStringLiteral("Label21"), u8("最初の６枚に入る確率：")));
-    chance->addWidget(Controls::label(frame, QStringLiteral("Label22"), QString()));
-    chance->addWidget(Controls::label(frame, QStringLiteral("Label13"), QString()));
+    Label22_ = Controls::label(frame, QStringLiteral("Label22"), QString());
+    Label22_->setTextFormat(Qt::PlainText);
+    // A long card name gives way; the chance after it keeps its room.
+    Label22_->setMinimumWidth(1);
+    chance->addWidget(Label22_);
+    Label13_ = Controls::label(frame, QStringLiteral("Label13"), QString());
+    chance->addWidget(Label13_);
     chance->addStretch(1);
     g->addLayout(chance, 5, 0, 1, 12);
     g->setRowStretch(6, 1);
@@ -197,13 +208,31 @@ void DeckInfoPane::showGraphFrame(int index) {
     graphStack_->setCurrentWidget(FrameGraph_[index - 1]);
 }
 
-void DeckInfoPane::ShowOpeningChance(const DeckEntry&) {}
+void DeckInfoPane::ShowOpeningChance(const DeckEntry& entry) {
+    Label22_->setText(toQString(OpeningChance::CardText(entry.cardName)));
+    Label13_->setText(toQString(OpeningChance::ChanceText(entry.copies)));
+}
+
+void DeckInfoPane::ClearOpeningChance() {
+    Label13_->clear();
+}
 
 void DeckInfoPane::TabStrip1_Click() {
     graphStack_->setCurrentWidget(FrameGraph_[TabStrip1_->currentIndex()]);
 }
 
-void DeckInfoPane::Timer1_Timer() {}
+void DeckInfoPane::Timer1_Timer() {
+    // The four slots that hold two factions show each name in turn.
+    // twoFactionLabels_: Label32, Label33, lblHIGE, LblWing.
+    static const int firstIds[4] = {103, 104, 105, 106};
+    static const int secondIds[4] = {108, 109, 110, 111};
+    const bool showSecond = Timer1_->property("tag").toString() != QStringLiteral("0");
+    for (std::size_t i = 0; i < twoFactionLabels_.size(); ++i) {
+        twoFactionLabels_[i]->setText(
+            toQString(StringTable::text(showSecond ? secondIds[i] : firstIds[i])));
+    }
+    Timer1_->setProperty("tag", showSecond ? QStringLiteral("0") : QStringLiteral("1"));
+}
 
 // --- Shown from the deck model ---
 

@@ -39,8 +39,13 @@ class DeckInfoPane : public QWidget, private DeckObserver {
     // Brings FrameGraph index (1..3) to the front and selects its tab.
     void showGraphFrame(int index);
 
-    // Shows the chance of drawing an entry among the first six cards.
+    // Shows the chance of drawing an entry among the first six cards: the
+    // entry's name in Label22 and the chance in Label13. The deck is taken
+    // to hold fifty cards whatever it holds, so the chance depends on the
+    // entry's copies alone.
     void ShowOpeningChance(const DeckEntry& entry);
+    // Blanks the chance (Label13), as blanking the card information does.
+    void ClearOpeningChance();
 
     QTabBar* tabStrip() const { return TabStrip1_; }
     QStackedWidget* graphStack() const { return graphStack_; }
@@ -81,6 +86,11 @@ class DeckInfoPane : public QWidget, private DeckObserver {
     PictureBox* PictureBar_ = nullptr;
     std::array<PictureBox*, 5> Picture1_{};
     QTimer* Timer1_ = nullptr;
+    // The captions of the four slots that hold two factions, which Timer1
+    // alternates.
+    std::array<QLabel*, 4> twoFactionLabels_{};
+    QLabel* Label22_ = nullptr;
+    QLabel* Label13_ = nullptr;
 };
 
 }  // namespace svdb

@@ -108,6 +108,18 @@ TEST_F(DeckEditingTest, AddCommandsFromTheCardList) {
     }
 }
 
+TEST_F(DeckEditingTest, AnAddToTheHiddenSideDeckShowsItAgain) {
+    QWidget* side = window->findChild<QWidget*>(QStringLiteral("ListDeck_1"));
+    click("CbViewSide");
+    ASSERT_TRUE(side->isHidden());
+    add("U-2", "CBadd1_1");
+    add("U-2", "CBadd1_1");  // a further copy of an entry in view changes nothing
+    EXPECT_FALSE(side->isHidden());
+    EXPECT_FALSE(window->findChild<QWidget*>(QStringLiteral("Text1_1"))->isHidden());
+    EXPECT_EQ(button("CbViewSide")->text(), QString::fromUtf8("サイドボードを隠す"));
+    EXPECT_EQ(shown(1), Rows{"U-2 グラナト 2"});
+}
+
 TEST_F(DeckEditingTest, AddButtonsGiveTheFocusBackToTheCardListAndTheKeyKeepsIt) {
     pickCard("U-1");
     click("CBadd1_0");

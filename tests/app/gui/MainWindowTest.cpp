@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -12,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QStyle>
@@ -30,7 +33,9 @@
 #include "search/gui/FilterPane.h"
 #include "search/gui/SearchPane.h"
 #include "stats/gui/DeckInfoPane.h"
+#include "text/ShiftJisCodec.h"
 #include "widgets/AppFonts.h"
+#include "widgets/MessageBoxes.h"
 
 namespace svdb {
 namespace {
@@ -278,7 +283,8 @@ void expectShownWhole(QWidget* w, QWidget* window) {
 }
 
 TEST_F(MainWindowTest, NormalLayoutShowsEveryControlWhole) {
-    const QStringList hidden = {"LBhide2", "Label15", "CBmenu"};
+    // Command3 shows only with a card of two faces.
+    const QStringList hidden = {"LBhide2", "Label15", "CBmenu", "Command3"};
     for (int tab = 1; tab <= 3; ++tab) {
         SCOPED_TRACE(tab);
         window->showGraphFrame(tab);
@@ -307,6 +313,77 @@ TEST_F(MainWindowTest, NormalLayoutShowsEveryControlWhole) {
     for (const char* name : {"LBhide2", "Label15", "CBmenu"}) {
         EXPECT_FALSE(window->findChild<QWidget*>(QLatin1String(name))->isVisible()) << name;
     }
+}
+
+TEST_F(MainWindowTest, SmallScreenOptionPutsThePanelBesideTheDeckListsAndBack) {
+    QWidget* panel = window->filterPane();
+    QWidget* mainList = window->deckPane()->deckList(0);
+    window->optionItem(4)->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(window->size(), QSize(MainWindow::kVaioWidth, MainWindow::kVaioHeight));
+    EXPECT_GE(panel->mapTo(window.get(), QPoint(0, 0)).x(),
+              mainList->mapTo(window.get(), QPoint(mainList->width(), 0)).x());
+    int checked = 0;
+    for (QWidget* w : panel->findChildren<QWidget*>()) {
+        if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_"))) continue;
+        expectShownWhole(w, window.get());
+        ++checked;
+    }
+    EXPECT_GT(checked, 40);
+    // The panel cannot be folded away here.
+    QTest::mouseDClick(static_cast<QWidget*>(find(QStringLiteral("Frame2"))), Qt::LeftButton);
+    EXPECT_TRUE(panel->isVisible());
+
+    window->optionItem(4)->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(window->size(), QSize(MainWindow::kNormalWidth, MainWindow::kNormalHeight));
+    EXPECT_LT(panel->mapTo(window.get(), QPoint(0, panel->height())).y(),
+              mainList->mapTo(window.get(), QPoint(0, 0)).y());
+}
+
+TEST_F(MainWindowTest, TypeFrameDoubleClickFoldsThePanelAndCBmenuUnfoldsIt) {
+    auto* frame2 = static_cast<QWidget*>(find(QStringLiteral("Frame2")));
+    auto* menuButton = static_cast<QAbstractButton*>(find(QStringLiteral("CBmenu")));
+    QWidget* cardList = window->cardListPane();
+    const int listTop = cardList->mapTo(window.get(), QPoint(0, 0)).y();
+    QTest::mouseDClick(frame2, Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_FALSE(window->filterPane()->isVisible());
+    EXPECT_TRUE(menuButton->isVisible());
+    EXPECT_TRUE(menuButton->isEnabled());
+    EXPECT_LT(cardList->mapTo(window.get(), QPoint(0, 0)).y(), listTop);
+    QTest::mouseClick(menuButton, Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_TRUE(window->filterPane()->isVisible());
+    EXPECT_FALSE(menuButton->isVisible());
+    EXPECT_FALSE(menuButton->isEnabled());
+    EXPECT_EQ(cardList->mapTo(window.get(), QPoint(0, 0)).y(), listTop);
+}
+
+TEST_F(MainWindowTest, RightButtonOnFourAbilityBoxesShowsTheirKeywordHelp) {
+    struct Case {
+        const char* box;
+        const char* title;
+    };
+    const Case cases[] = {
+        {"Check18", "艦船とは"}, {"Check19", "変形とは"}, {"CbQuick", "クイックとは"}};
+    for (const Case& c : cases) {
+        auto* box = static_cast<QCheckBox*>(find(QLatin1String(c.box)));
+        MessageBoxes::clearLast();
+        MessageBoxes::setNextAnswer(QMessageBox::Ok);
+        QTest::mousePress(box, Qt::RightButton);
+        QTest::mouseRelease(box, Qt::RightButton);
+        ASSERT_TRUE(MessageBoxes::last().has_value()) << c.box;
+        EXPECT_EQ(MessageBoxes::last()->title, QString::fromUtf8(c.title));
+        // Lines of at most 40 characters.
+        for (const QString& line : MessageBoxes::last()->text.split(QStringLiteral("\r\n")))
+            EXPECT_LE(line.size(), 40);
+        EXPECT_FALSE(box->isChecked());
+    }
+    // A left click only ticks the box.
+    MessageBoxes::clearLast();
+    QTest::mouseClick(static_cast<QWidget*>(find(QStringLiteral("Check18"))), Qt::LeftButton);
+    EXPECT_FALSE(MessageBoxes::last().has_value());
 }
 
 TEST_F(MainWindowTest, NamedChildrenDoNotOverlapTheirSiblings) {
@@ -357,6 +434,55 @@ TEST_F(MainWindowTest, QuitAndTheCloseBoxBothRunTheUnloadSteps) {
         window->close();
         EXPECT_EQ(unloaded.count(), 1);
     }
+}
+
+TEST_F(MainWindowTest, SettingsSetTheBoxesAtLoadAndAreWrittenBackAtUnload) {
+    const QString path = QDir::tempPath() + QStringLiteral("/svdb_window_settings.ini");
+    QFile::remove(path);
+    // No file: only "ALL" is ticked, and the first unload writes the file.
+    window = std::make_unique<MainWindow>(table, path);
+    EXPECT_EQ(window->filterPane()->factionBoxValue(0), 1);
+    window->close();
+    EXPECT_TRUE(QFile::exists(path));
+
+    // A picture that cannot be shown ends the reading: OTHER is not applied.
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(
+            "[SEIRYOKU]\r\nALL=0\r\nZEON=1\r\n[TYPE]\r\nUNIT=2\r\n"
+            "LIST1PICTURE=/nowhere/p.png\r\nOTHER=1\r\n");
+    }
+    window = std::make_unique<MainWindow>(table, path);
+    const FilterPane* f = window->filterPane();
+    EXPECT_EQ(f->factionBoxValue(0), 0);
+    EXPECT_EQ(f->factionBoxValue(2), 1);
+    EXPECT_EQ(f->factionBoxValue(7), 0);
+    EXPECT_EQ(f->kindBoxValue(1), 2);
+    window->close();
+    QFile written(path);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(ShiftJisCodec::decode(written.readAll().toStdString()),
+              "[SEIRYOKU]\r\nALL=0\r\nRENPO=0\r\nZEON=1\r\nTITA=0\r\nNEOZEON=0\r\nTURNA=0\r\n"
+              "WING=0\r\nOTHER=0\r\n\r\n[TYPE]\r\nGENERATION=0\r\nUNIT=2\r\nCHARACTER=0\r\n"
+              "COMMAND=0\r\nOPERATION=0\r\n\r\nLIST1PICTURE=/nowhere/p.png\r\n");
+
+    // A picture that can be shown goes behind the card list, and reading goes on.
+    const QString picture = QDir::tempPath() + QStringLiteral("/svdb_window_settings.png");
+    QPixmap pixels(8, 8);
+    pixels.fill(Qt::yellow);
+    ASSERT_TRUE(pixels.save(picture));
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(("LIST1PICTURE=" + picture + "\r\nOTHER=1\r\n").toUtf8());
+    }
+    window = std::make_unique<MainWindow>(table, path);
+    EXPECT_EQ(window->filterPane()->factionBoxValue(7), 1);
+    EXPECT_FALSE(window->cardListPane()->view()->viewport()->palette().base().texture().isNull());
+    window.reset();
+    QFile::remove(picture);
+    QFile::remove(path);
 }
 
 }  // namespace

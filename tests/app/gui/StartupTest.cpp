@@ -19,6 +19,8 @@
 #include "catalogue/CardTable.h"
 #include "files/gui/FileWindow.h"
 #include "stats/gui/DeckInfoPane.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/QtText.h"
 
 namespace svdb {
 namespace {
@@ -133,13 +135,22 @@ TEST_F(StartupTest, AnUnreadableCardListLeadsToTheChooser) {
     loader.readable = false;
     Startup startup(table, dir.path(), loader.fn());
 
+    // The list is there but cannot be read: the error box says so first.
+    MessageBoxes::clearLast();
+    MessageBoxes::setNextAnswer(QMessageBox::Ok);
     EXPECT_FALSE(startup.run());
+    ASSERT_TRUE(MessageBoxes::last());
+    EXPECT_TRUE(MessageBoxes::last()->text.startsWith(cardListPath() +
+                                                      u8("\nカードリストを読み込めません。")));
     EXPECT_EQ(startup.mainWindow(), nullptr);
     ASSERT_NE(startup.chooser(), nullptr);
     EXPECT_TRUE(startup.chooser()->isVisible());
 
-    // A chosen list that cannot be read either leaves the chooser up.
+    // A chosen list that cannot be read either says so and leaves the chooser up.
+    MessageBoxes::clearLast();
+    MessageBoxes::setNextAnswer(QMessageBox::Ok);
     choose(startup.chooser(), dir.filePath(QStringLiteral("gone.csv")));
+    EXPECT_TRUE(MessageBoxes::last());
     EXPECT_EQ(startup.mainWindow(), nullptr);
     EXPECT_TRUE(startup.chooser()->isVisible());
 }

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <functional>
@@ -29,7 +30,7 @@ TEST(SearchPanesTest, EachPaneOwnsItsNamedControls) {
     // clang-format off
     const Owned panes[] = {
         {"FilterPane", [](const CardTable&) { return std::make_unique<FilterPane>(); },
-         {"Frame1", "CheckColor_0", "CheckColor_7", "Frame2", "CBkind_0", "CBkind_4", "CBmenu",
+         {"Frame1", "CheckColor_0", "CheckColor_7", "Frame2", "CBkind_0", "CBkind_4",
           "Frame4", "CheckRare_0", "CheckRare_3", "Frame5", "CheckPSArm", "CBkShusei", "CbTaiki",
           "ToolbarChar", "ToolbarChar_1", "ToolbarChar_6"}},
         {"SearchPane", [](const CardTable&) { return std::make_unique<SearchPane>(); },
@@ -51,17 +52,25 @@ TEST(SearchPanesTest, EachPaneOwnsItsNamedControls) {
             EXPECT_NE(pane->findChild<QWidget*>(QLatin1String(name)), nullptr) << name;
         }
     }
+    // The stand-in for the folded panel is the panel's, but placed outside it.
+    FilterPane filter;
+    EXPECT_EQ(filter.menuButton()->objectName(), QStringLiteral("CBmenu"));
+    EXPECT_FALSE(filter.isAncestorOf(filter.menuButton()));
 }
 
 TEST(SearchPanesTest, CardInfoPanelHoldsTheShownCardAndAsksForThePopUpMenu) {
     CardTable table;
+    table.at(3, 41).faction = "ネオジオン";
     CardInfoPanel panel(table);
     panel.ShowCardDetail(CardRef{3, 41});
     EXPECT_EQ(panel.shownCard(), (CardRef{3, 41}));
     EXPECT_EQ(panel.findChild<QLabel*>(QStringLiteral("LBhide2"))->text(), QStringLiteral("3"));
     EXPECT_EQ(panel.findChild<QLabel*>(QStringLiteral("Label15"))->text(), QStringLiteral("41"));
-    panel.ShowCardDetail(CardRef{7, 0});  // no such slot: nothing changes
-    EXPECT_EQ(panel.shownCard(), (CardRef{3, 41}));
+    // No such slot, an empty row: nothing changes.
+    for (const CardRef none : {CardRef{7, 0}, CardRef{3, 40}}) {
+        panel.ShowCardDetail(none);
+        EXPECT_EQ(panel.shownCard(), (CardRef{3, 41}));
+    }
     panel.ClearCardDetail();
     EXPECT_FALSE(panel.shownCard());
 
