@@ -5,7 +5,7 @@
 #include <optional>
 #include <ostream>
 
-#include "app/CommandOption.h"
+#include "app/CommandArguments.h"
 #include "app/SvdeckDeckInput.h"
 #include "catalogue/CardTable.h"
 #include "deck/DeckModel.h"
@@ -35,21 +35,14 @@ int SvdeckClip::Run(const std::vector<std::string>& args, std::ostream& out, std
         return 2;
     };
     DeckCopyMode mode = DeckCopyMode::Normal;
-    std::vector<std::string> names;
-    for (const std::string& arg : args) {
-        const auto [option, value] = CommandOption::Parse(arg);
-        if (option == "--help" || option == "-h") {
-            out << kHelp;
-            return 0;
-        }
-        if (option == "--trade" && !value) {
-            mode = DeckCopyMode::Trade;
-        } else if (option.starts_with("--")) {
-            return usage("unknown option '" + arg + "'");
-        } else {
-            names.push_back(arg);
-        }
+    const CommandArguments a = CommandArguments::Scan(args, {}, {"--trade"});
+    if (a.help) {
+        out << kHelp;
+        return 0;
     }
+    if (a.error) return usage(*a.error);
+    if (!a.options.empty()) mode = DeckCopyMode::Trade;
+    const std::vector<std::string>& names = a.words;
     if (names.size() != 1) return usage("needs one DECKFILE (see svdeck clip --help)");
     SvdeckDeckInput read = SvdeckDeckInput::Read(names[0]);
     if (!read.opened) return usage("cannot read '" + names[0] + "': " + read.reason);

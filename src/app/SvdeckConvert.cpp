@@ -6,7 +6,7 @@
 #include <optional>
 #include <ostream>
 
-#include "app/CommandOption.h"
+#include "app/CommandArguments.h"
 #include "catalogue/CardListLoader.h"
 #include "catalogue/CardTable.h"
 #include "deck/DeckModel.h"
@@ -65,29 +65,21 @@ int SvdeckConvert::Run(const std::vector<std::string>& args, const std::string& 
     };
     std::string listPath = (std::filesystem::path(programDir) / "SVANLIST.csv").string();
     std::optional<std::string> title;
-    std::vector<std::string> names;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        auto [option, value] = CommandOption::Parse(args[i]);
-        if (option == "--help" || option == "-h") {
-            out << kHelp;
-            return 0;
-        }
-        if (option != "--list" && option != "--title") {
-            if (option.starts_with("--")) return usage("unknown option '" + option + "'");
-            names.push_back(option);
-            continue;
-        }
-        if (!value) {
-            if (i + 1 >= args.size()) return usage("option " + option + " needs a value");
-            value = args[++i];
-        }
+    const CommandArguments a = CommandArguments::Scan(args, {"--list", "--title"});
+    if (a.help) {
+        out << kHelp;
+        return 0;
+    }
+    if (a.error) return usage(*a.error);
+    for (const auto& [option, value] : a.options) {
         if (option == "--list") {
-            if (value->empty()) return usage("--list needs a file name");
-            listPath = *value;
+            if (value.empty()) return usage("--list needs a file name");
+            listPath = value;
         } else {
-            title = *value;
+            title = value;
         }
     }
+    const std::vector<std::string>& names = a.words;
     if (names.size() != 2) return usage("needs IN and OUT (see svdeck convert --help)");
     const std::string& in = names[0];
     const std::string& outName = names[1];

@@ -5,7 +5,7 @@
 #include <optional>
 #include <ostream>
 
-#include "app/CommandOption.h"
+#include "app/CommandArguments.h"
 #include "app/SvdeckDeckInput.h"
 #include "catalogue/CardListLoader.h"
 #include "catalogue/CardTable.h"
@@ -37,25 +37,17 @@ int SvdeckCosts::Run(const std::vector<std::string>& args, const std::string& pr
         return 2;
     };
     std::string listPath = (std::filesystem::path(programDir) / "SVANLIST.csv").string();
-    std::vector<std::string> names;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        auto [option, value] = CommandOption::Parse(args[i]);
-        if (option == "--help" || option == "-h") {
-            out << kHelp;
-            return 0;
-        }
-        if (option != "--list") {
-            if (option.starts_with("--")) return usage("unknown option '" + option + "'");
-            names.push_back(option);
-            continue;
-        }
-        if (!value) {
-            if (i + 1 >= args.size()) return usage("option --list needs a value");
-            value = args[++i];
-        }
-        if (value->empty()) return usage("--list needs a file name");
-        listPath = *value;
+    const CommandArguments a = CommandArguments::Scan(args, {"--list"});
+    if (a.help) {
+        out << kHelp;
+        return 0;
     }
+    if (a.error) return usage(*a.error);
+    for (const auto& [option, value] : a.options) {
+        if (value.empty()) return usage("--list needs a file name");
+        listPath = value;
+    }
+    const std::vector<std::string>& names = a.words;
     if (names.size() != 1) return usage("needs one DECKFILE (see svdeck costs --help)");
 
     SvdeckDeckInput input = SvdeckDeckInput::Read(names[0]);

@@ -4,7 +4,7 @@
 #include <optional>
 #include <ostream>
 
-#include "app/CommandOption.h"
+#include "app/CommandArguments.h"
 #include "app/SvdeckDeckInput.h"
 #include "catalogue/ValueInRange.h"
 #include "simulator/DrawSimulator.h"
@@ -34,27 +34,19 @@ int SvdeckDraw::Run(const std::vector<std::string>& args, std::ostream& out, std
         return 2;
     };
     std::vector<int> cuts;
-    std::vector<std::string> names;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        auto [option, value] = CommandOption::Parse(args[i]);
-        if (option == "--help" || option == "-h") {
-            out << kHelp;
-            return 0;
-        }
-        if (option != "--shuffle") {
-            if (option.starts_with("--")) return usage("unknown option '" + option + "'");
-            names.push_back(option);
-            continue;
-        }
-        if (!value) {
-            if (i + 1 >= args.size()) return usage("option --shuffle needs a value");
-            value = args[++i];
-        }
-        const std::optional<int> cut = ParseByte(*value);
+    const CommandArguments a = CommandArguments::Scan(args, {"--shuffle"});
+    if (a.help) {
+        out << kHelp;
+        return 0;
+    }
+    if (a.error) return usage(*a.error);
+    for (const auto& [option, value] : a.options) {
+        const std::optional<int> cut = ParseByte(value);
         if (!cut || *cut < DrawSimulator::kFirstCut || *cut > DrawSimulator::kLastCut)
-            return usage("bad cut '" + *value + "' (2..50)");
+            return usage("bad cut '" + value + "' (2..50)");
         cuts.push_back(*cut);
     }
+    const std::vector<std::string>& names = a.words;
     if (names.size() != 1) return usage("needs one DECKFILE (see svdeck draw --help)");
 
     const SvdeckDeckInput deck = SvdeckDeckInput::Read(names[0]);

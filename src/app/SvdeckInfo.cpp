@@ -6,7 +6,7 @@
 #include <optional>
 #include <ostream>
 
-#include "app/CommandOption.h"
+#include "app/CommandArguments.h"
 #include "catalogue/CardListLoader.h"
 #include "catalogue/CardTable.h"
 #include "files/CardInfoText.h"
@@ -47,25 +47,17 @@ int SvdeckInfo::Run(const std::vector<std::string>& args, const std::string& pro
         return 2;
     };
     std::string listPath = (std::filesystem::path(programDir) / "SVANLIST.csv").string();
-    std::vector<std::string> words;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        auto [option, value] = CommandOption::Parse(args[i]);
-        if (option == "--help" || option == "-h") {
-            out << kHelp;
-            return 0;
-        }
-        if (option != "--list") {
-            if (option.starts_with("--")) return usage("unknown option '" + option + "'");
-            words.push_back(args[i]);
-            continue;
-        }
-        if (!value) {
-            if (i + 1 >= args.size()) return usage("option --list needs a value");
-            value = args[++i];
-        }
-        if (value->empty()) return usage("--list needs a file name");
-        listPath = *value;
+    const CommandArguments a = CommandArguments::Scan(args, {"--list"});
+    if (a.help) {
+        out << kHelp;
+        return 0;
     }
+    if (a.error) return usage(*a.error);
+    for (const auto& [option, value] : a.options) {
+        if (value.empty()) return usage("--list needs a file name");
+        listPath = value;
+    }
+    const std::vector<std::string>& words = a.words;
     if (words.size() != 2) return usage("needs NUMBER and NAME (see svdeck info --help)");
 
     auto table = std::make_unique<CardTable>();

@@ -321,6 +321,7 @@ TEST_F(MainWindowTest, SmallScreenOptionPutsThePanelBesideTheDeckListsAndBack) {
     window->optionItem(4)->trigger();
     QApplication::processEvents();
     EXPECT_EQ(window->size(), QSize(MainWindow::kVaioWidth, MainWindow::kVaioHeight));
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Starvane Deck Builder [VAIO C1モード]"));
     EXPECT_GE(panel->mapTo(window.get(), QPoint(0, 0)).x(),
               mainList->mapTo(window.get(), QPoint(mainList->width(), 0)).x());
     int checked = 0;
@@ -483,6 +484,18 @@ TEST_F(MainWindowTest, SettingsSetTheBoxesAtLoadAndAreWrittenBackAtUnload) {
     window.reset();
     QFile::remove(picture);
     QFile::remove(path);
+
+    // A settings file that cannot be written is reported, and the window
+    // unloads all the same.
+    window = std::make_unique<MainWindow>(table, QStringLiteral("/nonexistent/folder/SVDB.ini"));
+    window->show();
+    QSignalSpy unloaded(window.get(), &MainWindow::unloaded);
+    MessageBoxes::clearLast();
+    MessageBoxes::setNextAnswer(QMessageBox::Ok);
+    window->close();
+    EXPECT_EQ(unloaded.count(), 1);
+    ASSERT_TRUE(MessageBoxes::last().has_value());
+    EXPECT_EQ(MessageBoxes::last()->title, QString::fromUtf8("SVDBエラー"));
 }
 
 }  // namespace
