@@ -2,6 +2,7 @@
 
 #include "catalogue/CardListLoader.h"
 #include "catalogue/CardTable.h"
+#include "deck/DeckHistory.h"
 #include "deck/DeckModel.h"
 #include "deck/gui/DeckPane.h"
 #include "files/DeckCsvFile.h"
@@ -82,6 +83,7 @@ bool FileCommands::carryOut(const FileRequest& request) {
                                    QMessageBox::NoIcon, QMessageBox::Ok);
                 break;
             }
+            const DeckHistory::Edit edit(history_);
             deck_.ReplaceDecks(std::move(read.mainRows), std::move(read.sideRows));
             deckPane_.setTitle(read.title);
             break;
@@ -95,6 +97,7 @@ bool FileCommands::carryOut(const FileRequest& request) {
                                    QMessageBox::NoIcon, QMessageBox::Ok);
                 break;
             }
+            const DeckHistory::Edit edit(history_);
             deck_.ReplaceDecks(std::move(read.mainRows), {});
             break;
         }

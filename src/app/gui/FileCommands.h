@@ -11,6 +11,7 @@ class QWidget;
 namespace svdb {
 
 class CardTable;
+class DeckHistory;
 class DeckModel;
 class DeckPane;
 class MainDeckStats;
@@ -41,6 +42,10 @@ class FileCommands : public QObject {
     // close (it may, whatever happened).
     bool carryOut(const FileRequest& request);
 
+    // The history that records opening a deck file as one step (none:
+    // nothing is recorded); it outlives the commands.
+    void setHistory(DeckHistory* history) { history_ = history; }
+
     // The folder the file window starts in (the process's current folder
     // when empty).
     void setStartFolder(const QString& folder) { startFolder_ = folder; }
@@ -61,6 +66,7 @@ class FileCommands : public QObject {
     const MainDeckStats& stats_;
     DeckPane& deckPane_;
     QWidget* window_;
+    DeckHistory* history_ = nullptr;
     QString startFolder_;
 };
 

@@ -103,6 +103,8 @@ void MainWindow::composePanes() {
     statusBar()->addWidget(Label24_, 1);
 
     fileCommands_ = new FileCommands(table_, deckModel_, deckStats_, *deckPane_, this);
+    fileCommands_->setHistory(&deckHistory_);
+    deckPane_->setHistory(&deckHistory_);
     contextCommands_ =
         new ContextCommands(table_, deckModel_, options_, *cardListPane_, *cardInfo_, this);
 }
@@ -136,6 +138,7 @@ void MainWindow::connectPanes() {
     connect(deckPane_, &DeckPane::cardChosen, cardInfo_, &CardInfoPanel::ShowCardDetail);
     connect(deckPane_, &DeckPane::contextMenuRequested, this,
             [this](const QPoint& at) { popUpContextMenu(ProgramOptions::kFromDeckList, at); });
+    connect(deckPane_, &DeckPane::limitNoticeChanged, this, &MainWindow::showLimitNotice);
     connectFiles();
     // Queued: the switch reads the deck once the change that moved the
     // total is complete (a removal shows its new total before the row goes).
@@ -191,6 +194,21 @@ void MainWindow::buildMenus() {
     file->addSeparator()->setObjectName(QStringLiteral("separator"));
     item(file, named("Quit"), u8("終了"), [this] { Quit_Click(); });
 
+    // Undo and redo of the deck edits; like the function keys, their keys
+    // work while the menu is closed. A text box keeps its own undo keys.
+    QMenu* editMenu = menu(bar, "EditMenu", "編集(&D)");
+    Undo_ = item(editMenu, named("Undo"), u8("元に戻す"), [this] { Undo_Click(); });
+    Undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    Redo_ = item(editMenu, named("Redo"), u8("やり直し"), [this] { Redo_Click(); });
+    Redo_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    for (QAction* a : {Undo_, Redo_}) {
+        a->setShortcutContext(Qt::WindowShortcut);
+        addAction(a);
+    }
+    deckHistory_.setChangedHandler([this] { updateUndoItems(); });
+    updateUndoItems();
+
     QMenu* anari = menu(bar, "anari", "分析(&A)");
     item(anari, named("costgraph"), u8("コストグラフ"), [this] { costgraph_Click(); });
     item(anari, named("TestDraw"), u8("引きテスト"), [this] { TestDraw_Click(); });
@@ -231,6 +249,13 @@ void MainWindow::buildMenus() {
 
     QMenu* search = menu(bar, "SearchMenu", "検索");
     item(search, named("FindDetail"), u8("詳細検索"), [this] { FindDetail_Click(); });
+    // Ctrl+F belongs to no menu item.
+    auto* findText = new QAction(this);
+    findText->setObjectName(QStringLiteral("FindText"));
+    findText->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    findText->setShortcutContext(Qt::WindowShortcut);
+    addAction(findText);
+    connect(findText, &QAction::triggered, this, [this] { FindText_Click(); });
 
     // The pop-up menu of the card list, the card information and the deck lists.
     contextmenu_ = menu(nullptr, "contextmenu", "コンテキスト");
@@ -344,6 +369,22 @@ void MainWindow::showGraphFrame(int index) {
 
 void MainWindow::setStatusText(const QString& text) {
     Label24_->setText(text);
+    limitNoticeShown_ = false;
+}
+
+void MainWindow::showLimitNotice(const QString& text) {
+    if (!text.isEmpty()) {
+        Label24_->setText(text);
+        limitNoticeShown_ = true;
+    } else if (limitNoticeShown_) {
+        Label24_->clear();
+        limitNoticeShown_ = false;
+    }
+}
+
+void MainWindow::updateUndoItems() {
+    Undo_->setEnabled(deckHistory_.canUndo());
+    Redo_->setEnabled(deckHistory_.canRedo());
 }
 
 // ---------------------------------------------------------------------------
@@ -427,6 +468,21 @@ void MainWindow::FindDetail_Click() {
     showGraphFrame(3);
 }
 
+void MainWindow::FindText_Click() {
+    showGraphFrame(3);
+    searchPane_->focusTextSearch();
+}
+
+void MainWindow::Undo_Click() {
+    showLimitNotice(QString());
+    deckHistory_.Undo();
+}
+
+void MainWindow::Redo_Click() {
+    showLimitNotice(QString());
+    deckHistory_.Redo();
+}
+
 void MainWindow::ExpansionSub_Click(int index) {
     // The check mark shows whether the item's bits are on.
     ExpansionSub_[static_cast<std::size_t>(index)]->setChecked(filterPane_->toggleExpansion(index));
@@ -439,7 +495,10 @@ void MainWindow::OptionSub_Click(int index) {
     OptionSub_[static_cast<std::size_t>(index - 1)]->setChecked(on);
     // What switching the option changes at once; the other options are read
     // at the moment of use.
-    if (index == ProgramOptions::kShortFactionNames) deckModel_.ApplyShortFactionNames(on);
+    if (index == ProgramOptions::kShortFactionNames) {
+        deckModel_.ApplyShortFactionNames(on);
+        deckHistory_.ApplyShortFactionNames(on);
+    }
     if (index == ProgramOptions::kMultiSelect) cardListPane_->setMultiSelect(on);
     if (index == ProgramOptions::kCompactLayout) {
         if (on) {

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "deck/DeckHistory.h"
 #include "deck/DeckModel.h"
 #include "deck/ProgramOptions.h"
 #include "stats/MainDeckStats.h"
@@ -95,6 +96,7 @@ class MainWindow : public QMainWindow {
     // --- Parts ---
     CardTable& cardTable() const { return table_; }
     DeckModel& deckModel() { return deckModel_; }
+    const DeckHistory& deckHistory() const { return deckHistory_; }
     const MainDeckStats& deckStats() const { return deckStats_; }
     const ProgramOptions& options() const { return options_; }
     FilterPane* filterPane() const { return filterPane_; }
@@ -115,6 +117,9 @@ class MainWindow : public QMainWindow {
     // ToClipboard 1..3.
     QAction* toClipboardItem(int index) const { return ToClipboard_.at(index - 1); }
     QLabel* statusLabel() const { return Label24_; }
+    // The edit menu's "元に戻す" and "やり直し".
+    QAction* undoItem() const { return Undo_; }
+    QAction* redoItem() const { return Redo_; }
 
     // --- Event handlers ---
     void Form_Initialize();
@@ -142,6 +147,11 @@ class MainWindow : public QMainWindow {
     void FindDetail_Click();
     void ToClipboard_Click(int index);
     void ContextOutput2File_Click();
+    // Undo and redo of the deck edits.
+    void Undo_Click();
+    void Redo_Click();
+    // Ctrl+F: the search frame to the front and the focus in its text box.
+    void FindText_Click();
 
   signals:
     // The unload steps have run (the window is closing).
@@ -169,6 +179,11 @@ class MainWindow : public QMainWindow {
     // its left or right, as far as the screen lets it.
     void placeBeside(QWidget* window, bool onTheRight);
     void buildMenus();
+    // Greys the undo and redo items while there is nothing to undo or redo.
+    void updateUndoItems();
+    // Shows the copy limit's notice in the status label, or takes it away
+    // (an empty text) while the label still shows it.
+    void showLimitNotice(const QString& text);
     // Opens the pop-up menu for source (ProgramOptions::kFrom...), with
     // "トレードモードでコピー" only for the deck lists.
     void popUpContextMenu(int source, const QPoint& globalPos);
@@ -176,6 +191,7 @@ class MainWindow : public QMainWindow {
     CardTable& table_;
     DeckModel deckModel_{table_};
     MainDeckStats deckStats_{deckModel_};
+    DeckHistory deckHistory_{deckModel_};
     ProgramOptions options_;
     QString helpFilePath_;
     QString settingsPath_;
@@ -197,6 +213,9 @@ class MainWindow : public QMainWindow {
     ContextCommands* contextCommands_ = nullptr;
 
     QLabel* Label24_ = nullptr;
+    bool limitNoticeShown_ = false;
+    QAction* Undo_ = nullptr;
+    QAction* Redo_ = nullptr;
     QMenu* contextmenu_ = nullptr;
     std::array<QAction*, 16> ExpansionSub_{};
     std::array<QAction*, 5> OptionSub_{};

@@ -6,8 +6,10 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTableView>
+#include <algorithm>
 
 #include "catalogue/CardTable.h"
+#include "deck/DeckHistory.h"
 #include "deck/DeckModel.h"
 #include "deck/ProgramOptions.h"
 #include "deck/gui/DeckListModel.h"
@@ -24,6 +26,19 @@ std::string trimSpaces(const std::string& s) {
     const auto first = s.find_first_not_of(' ');
     if (first == std::string::npos) return {};
     return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+// The card's name when an add of asked copies placed fewer (placed false:
+// none), which only the copy limit does to a card of the catalogue.
+std::optional<std::string> LimitedCard(const CardTable& table, CardRef card, bool placed, int asked,
+                                       int copies) {
+    if (placed && copies >= asked) return std::nullopt;
+    if (card.slot < 0 || card.slot >= CardTable::kSlots || card.row < 0 ||
+        card.row >= CardTable::kRows)
+        return std::nullopt;
+    const CardRecord& record = table.at(card.slot, card.row);
+    if (!record.occupied()) return std::nullopt;
+    return std::string(record.front.name);
 }
 
 // The busy pointer for as long as it lives.
@@ -60,11 +75,12 @@ DeckEditor::DeckEditor(DeckModel& deck, const ProgramOptions& options, CardChoic
         watchedViewports_[i] = v->viewport();
         connect(m, &QAbstractItemModel::rowsInserted, this,
                 [this, i](const QModelIndex&, int first, int) { scrollToNewRow(i, first); });
-        connect(m, &QAbstractItemModel::rowsRemoved, this, [this, i] {
-            if (!removingSelected_[i]) return;
-            removingSelected_[i] = false;
-            views_[i]->selectionModel()->clear();
-        });
+        connect(m, &QAbstractItemModel::rowsRemoved, this,
+                [this, i](const QModelIndex&, int first, int) {
+                    if (!removingSelected_[i]) return;
+                    removingSelected_[i] = false;
+                    selectNearest(i, first);
+                });
         connect(v, &QAbstractItemView::clicked, this, [this, i] { ShowSelectedCard(i); });
         connect(v, &QAbstractItemView::doubleClicked, this, [this, i] {
             if (const std::optional<int> row = selectedRow(i)) emit openingChanceRequested(i, *row);
@@ -78,9 +94,9 @@ DeckEditor::~DeckEditor() {
 }
 
 void DeckEditor::rowAboutToBeRemoved(int list, int row) {
-    // A removed entry takes the selection with it: the view would hand it to
-    // the next row, and the next command would act on a row the user never
-    // chose.
+    // A removed entry hands the selection to the nearest row, so that "D"
+    // pressed again goes on removing; the view alone would leave a current
+    // row without a selection.
     if (list == DeckModel::kMain || list == DeckModel::kSide)
         removingSelected_[list] = selectedRow(list) == row;
 }
@@ -95,58 +111,125 @@ std::optional<int> DeckEditor::selectedRow(int list) const {
 // ---------------------------------------------------------------------------
 // Commands
 
+void DeckEditor::beginCommand() {
+    emit limitNoticeChanged(QString());
+}
+
+void DeckEditor::reportLimited(const std::vector<std::string>& names) {
+    if (names.empty()) return;
+    const QString first = u8("「") + toQString(names.front()) + u8("」");
+    if (names.size() == 1) {
+        emit limitNoticeChanged(first + u8("は３枚までです"));
+    } else {
+        emit limitNoticeChanged(
+            first + u8("ほか%1種は３枚までです").arg(static_cast<int>(names.size() - 1)));
+    }
+}
+
 void DeckEditor::addCopies(int copies, int list) {
+    const DeckHistory::Edit edit(history_);
+    std::vector<std::string> limited;
+    auto note = [&](CardRef card, bool placed, std::int16_t n) {
+        if (auto name = LimitedCard(deck_.table(), card, placed, copies, n))
+            limited.push_back(std::move(*name));
+    };
     if (options_.multiSelect()) {
         BusyPointer busy;
         for (const CardRef& card : cards_.selectedCards()) {
             auto n = static_cast<std::int16_t>(copies);
-            deck_.AddListItem(card, n, list, options_.deckOptions());
+            note(card, deck_.AddListItem(card, n, list, options_.deckOptions()), n);
         }
     } else {
         auto n = static_cast<std::int16_t>(copies);
-        deck_.AddCard(n, list, cards_.currentCard(), options_.deckOptions());
+        const std::optional<CardRef> card = cards_.currentCard();
+        const bool placed = deck_.AddCard(n, list, card, options_.deckOptions());
+        if (card) note(*card, placed, n);
     }
+    reportLimited(limited);
 }
 
 void DeckEditor::AddButton(int copies, int list) {
+    beginCommand();
     addCopies(copies, list);
     cards_.focusList();
 }
 
 void DeckEditor::AddByKey() {
+    beginCommand();
     addCopies(1, DeckModel::kMain);
 }
 
 void DeckEditor::AddByDoubleClick() {
+    beginCommand();
     if (cards_.cardCount() == 0) return;
+    const DeckHistory::Edit edit(history_);
     std::int16_t n = 1;
-    deck_.AddCard(n, DeckModel::kMain, cards_.currentCard(), options_.deckOptions());
+    const std::optional<CardRef> card = cards_.currentCard();
+    const bool placed = deck_.AddCard(n, DeckModel::kMain, card, options_.deckOptions());
+    if (!card) return;
+    if (auto name = LimitedCard(deck_.table(), *card, placed, 1, n)) reportLimited({*name});
 }
 
 void DeckEditor::RemoveOneCopy(int list) {
+    beginCommand();
+    const DeckHistory::Edit edit(history_);
     if (const std::optional<int> row = selectedRow(list)) deck_.RemoveOneCopy(list, *row);
 }
 
 void DeckEditor::RemoveEntry(int list) {
+    beginCommand();
+    const DeckHistory::Edit edit(history_);
     if (const std::optional<int> row = selectedRow(list)) deck_.RemoveEntry(list, *row);
 }
 
 void DeckEditor::ClearDecksAfterAsking() {
+    beginCommand();
     const auto answer = MessageBoxes::show(
         dialogParent_, u8("全削除"), u8("デッキリストを全て削除します。よろしいですか？"),
         QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No);
-    if (answer != QMessageBox::No) deck_.ClearDecks();
+    if (answer == QMessageBox::No) return;
+    const DeckHistory::Edit edit(history_);
+    deck_.ClearDecks();
 }
 
 bool DeckEditor::MoveOneCopy(int toList) {
+    beginCommand();
     if (toList != DeckModel::kMain && toList != DeckModel::kSide) return false;
     const std::optional<int> row = selectedRow(1 - toList);
-    return row && deck_.MoveOneCopy(toList, *row);
+    if (!row) return false;
+    const std::string name = deck_.list(1 - toList).rows[static_cast<std::size_t>(*row)].cardName;
+    const DeckHistory::Edit edit(history_);
+    const bool moved = deck_.MoveOneCopy(toList, *row);
+    // With a row to move from, only the copy limit refuses a move.
+    if (!moved) reportLimited({name});
+    return moved;
 }
 
 bool DeckEditor::AddSide(std::int16_t& copies, int toList, int fromList) {
+    beginCommand();
     const std::optional<int> row = selectedRow(fromList);
-    return row && deck_.AddSide(copies, toList, fromList, *row);
+    if (!row) return false;
+    const std::string name = deck_.list(fromList).rows[static_cast<std::size_t>(*row)].cardName;
+    const std::int16_t asked = copies;
+    // Other refusals come from arguments no command gives.
+    const bool limitDecides = asked >= 1 && toList != fromList &&
+                              (toList == DeckModel::kMain || toList == DeckModel::kSide);
+    const DeckHistory::Edit edit(history_);
+    const bool placed = deck_.AddSide(copies, toList, fromList, *row);
+    if (limitDecides && (!placed || copies < asked)) reportLimited({name});
+    return placed;
+}
+
+void DeckEditor::selectNearest(int list, int removedRow) {
+    QItemSelectionModel* selection = views_[list]->selectionModel();
+    const int rows = models_[list]->rowCount();
+    if (rows == 0) {
+        selection->clear();
+        return;
+    }
+    const QModelIndex nearest = models_[list]->index(std::min(removedRow, rows - 1), 0);
+    selection->setCurrentIndex(nearest,
+                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void DeckEditor::scrollToNewRow(int list, int row) {
@@ -169,12 +252,14 @@ void DeckEditor::ShowSelectedCard(int list) {
 }
 
 void DeckEditor::DropOn(int list) {
+    beginCommand();
     if (deck_.list(list).empty()) return;
     const std::optional<int> target = models_[list]->dropHighlightRow();
     if (target) {
         if (list == dragSourceList_) {
             // A drop on the dragged row itself changes nothing.
             if (!draggedRow_ || *target == *draggedRow_) return;
+            const DeckHistory::Edit edit(history_);
             deck_.ReorderEntry(list, *draggedRow_, *target);
         } else {
             MessageBoxes::show(dialogParent_, MessageBoxes::programTitle(), u8("未対応"),
@@ -257,7 +342,8 @@ bool DeckEditor::eventFilter(QObject* watched, QEvent* event) {
 
     switch (event->type()) {
         case QEvent::KeyPress:
-            if (!onViewport && static_cast<QKeyEvent*>(event)->key() == Qt::Key_D) {
+            if (!onViewport && (static_cast<QKeyEvent*>(event)->key() == Qt::Key_D ||
+                                static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete)) {
                 RemoveOneCopy(list);
                 return true;
             }

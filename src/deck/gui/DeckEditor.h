@@ -2,9 +2,12 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QString>
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "catalogue/CardRef.h"
 #include "deck/DeckObserver.h"
@@ -15,6 +18,7 @@ class QWidget;
 namespace svdb {
 
 class CardChoice;
+class DeckHistory;
 class DeckListModel;
 class DeckModel;
 class ProgramOptions;
@@ -25,8 +29,11 @@ class ProgramOptions;
 // the moment of use and the row each command acts on (a view's selected
 // row), calls the model and gives the focus where it belongs.
 //
+// Each command is one step of the deck history, when there is one.
+//
 // On a deck view a click shows the card, a double-click asks for the
-// opening-hand chance, "D" removes one copy, the right button asks for the
+// opening-hand chance, "D" or Delete removes one copy (when the entry goes,
+// the nearest row is selected in its place), the right button asks for the
 // pop-up menu, and a drag with the left button reorders the rows of one
 // list: the entry lands just before the row it is dropped on. A drop on a
 // row of the other list is not supported and says "未対応".
@@ -40,6 +47,10 @@ class DeckEditor : public QObject, private DeckObserver {
                std::array<QTableView*, 2> views, std::array<DeckListModel*, 2> models,
                QWidget* dialogParent, QObject* parent = nullptr);
     ~DeckEditor() override;
+
+    // The history that records each command as one step (none: nothing is
+    // recorded). It outlives the editor.
+    void setHistory(DeckHistory* history) { history_ = history; }
 
     // --- Commands ---
     // Add button: copies of the card list's current card to list, or, with
@@ -86,6 +97,10 @@ class DeckEditor : public QObject, private DeckObserver {
     void openingChanceRequested(int list, int row);
     // The right button was pressed on a deck list with rows.
     void contextMenuRequested(const QPoint& globalPos);
+    // An add or a move placed fewer copies than asked because of the copy
+    // limit: the line that says so. Every command starts with an empty text:
+    // a line shown for the last command goes.
+    void limitNoticeChanged(const QString& text);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -93,7 +108,13 @@ class DeckEditor : public QObject, private DeckObserver {
   private:
     void rowAboutToBeRemoved(int list, int row) override;
     void addCopies(int copies, int list);
+    // Starts a command: the last command's limit notice goes.
+    void beginCommand();
+    // Says which cards the copy limit held back (none: nothing).
+    void reportLimited(const std::vector<std::string>& names);
     void scrollToNewRow(int list, int row);
+    // Selects the row nearest to a removed one, or nothing in an empty list.
+    void selectNearest(int list, int removedRow);
 
     // The deck list whose viewport is under a global position, or -1.
     int listAt(const QPoint& global) const;
@@ -115,6 +136,7 @@ class DeckEditor : public QObject, private DeckObserver {
     std::array<QObject*, 2> watchedViews_{};
     std::array<QObject*, 2> watchedViewports_{};
     std::array<bool, 2> removingSelected_{};
+    DeckHistory* history_ = nullptr;
 
     int dragSourceList_ = 0;
     std::optional<int> draggedRow_;

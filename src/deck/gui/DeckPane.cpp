@@ -81,6 +81,7 @@ DeckPane::DeckPane(DeckModel& deck, const ProgramOptions& options, CardChoice& c
     connect(editor_, &DeckEditor::detailCleared, this, &DeckPane::detailCleared);
     connect(editor_, &DeckEditor::openingChanceRequested, this, &DeckPane::openingChanceRequested);
     connect(editor_, &DeckEditor::contextMenuRequested, this, &DeckPane::contextMenuRequested);
+    connect(editor_, &DeckEditor::limitNoticeChanged, this, &DeckPane::limitNoticeChanged);
     deck_.addObserver(this);
     setCardCount(0);
     for (int i = 0; i < 2; ++i) showTotal(i);
@@ -214,6 +215,10 @@ void DeckPane::setCardCount(int count) {
         CBadd1_[i]->setEnabled(count != 0);
         CBadd3_[i]->setEnabled(count != 0);
     }
+}
+
+void DeckPane::setHistory(DeckHistory* history) {
+    editor_->setHistory(history);
 }
 
 bool DeckPane::AddSide(std::int16_t& copies, int toList, int fromList) {

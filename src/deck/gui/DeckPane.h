@@ -17,6 +17,7 @@ namespace svdb {
 
 class CardChoice;
 class DeckEditor;
+class DeckHistory;
 class DeckListModel;
 class DeckModel;
 class ProgramOptions;
@@ -43,6 +44,10 @@ class DeckPane : public QFrame, private DeckObserver {
     // Copies the selected entry of list fromList into list toList; copies is
     // lowered when fewer copies were placed. True when copies were placed.
     bool AddSide(std::int16_t& copies, int toList, int fromList);
+
+    // The history that records every edit made through the pane (none:
+    // nothing is recorded); it outlives the pane.
+    void setHistory(DeckHistory* history);
 
     DeckEditor* editor() const { return editor_; }
     QTableView* deckList(int index) const { return ListDeck_.at(index); }
@@ -79,6 +84,9 @@ class DeckPane : public QFrame, private DeckObserver {
     void contextMenuRequested(const QPoint& globalPos);
     // The main deck's total changed.
     void mainTotalChanged(int total);
+    // The copy limit held back copies of a command (text empty: the notice
+    // of the last command goes).
+    void limitNoticeChanged(const QString& text);
 
   private:
     void totalChanged(int list) override;

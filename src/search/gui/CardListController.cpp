@@ -113,6 +113,14 @@ bool CardListController::keyPressed(int key, bool shift) {
         emit keyAPressed();
         return true;  // no jump to a row starting with "A"
     }
+    if (key == Qt::Key_Home || key == Qt::Key_End) {
+        // The first or the last row, shown as a click shows it.
+        const int n = model_->rowCount();
+        if (n == 0) return true;
+        selectRow(key == Qt::Key_Home ? 1 : n);
+        showCard(kNavNone);
+        return true;
+    }
     if (key != Qt::Key_Up && key != Qt::Key_Down) return false;
     navMode_ =
         key == Qt::Key_Up ? (shift ? kNavGroupUp : kNavUp) : (shift ? kNavGroupDown : kNavDown);

@@ -17,7 +17,8 @@ class CardListModel;
 
 // Drives the card list ListView1: refills it from the filter, sorts it on a
 // column click, shows the card of a clicked row or of the row the arrow keys
-// move to, moves between faction groups with Shift+Up and Shift+Down, and
+// move to, moves between faction groups with Shift+Up and Shift+Down, goes
+// to the first and the last row with Home and End, and
 // reports the double-click, the key "A" and the right-button press to the
 // window, which owns the card-information panel, the deck commands and the
 // pop-up menu.

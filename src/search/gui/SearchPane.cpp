@@ -210,4 +210,9 @@ void SearchPane::CommandClear_Click(int index) {
     emit searchChanged();
 }
 
+void SearchPane::focusTextSearch() {
+    ComboFind_->setFocus(Qt::ShortcutFocusReason);
+    if (QLineEdit* edit = ComboFind_->lineEdit()) edit->selectAll();
+}
+
 }  // namespace svdb

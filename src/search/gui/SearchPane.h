@@ -37,6 +37,10 @@ class SearchPane : public QWidget {
     QComboBox* comboNum(int index) const { return ComboNum_.at(index); }
     QLabel* hintLabel() const { return LabelFindHint_; }
 
+    // Gives the text search box the focus with its text selected, ready to
+    // be typed over.
+    void focusTextSearch();
+
     // Writes the hint for the numeric boxes' texts into LabelFindHint.
     void UpdateSearchHint();
 

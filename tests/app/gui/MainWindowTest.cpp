@@ -230,7 +230,7 @@ TEST_F(MainWindowTest, MenuItemsCheckMarksAndShortcuts) {
     for (QAction* a : window->menuBar()->actions()) {
         EXPECT_NE(a->menu(), window->contextMenu());
     }
-    EXPECT_EQ(window->menuBar()->actions().size(), 6);
+    EXPECT_EQ(window->menuBar()->actions().size(), 7);
 }
 
 TEST_F(MainWindowTest, WindowsFontNamesResolveToTheInstalledJapaneseFonts) {
