@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFileInfo>
 
 #include "app/gui/Startup.h"
 #include "catalogue/CardListLoader.h"
@@ -6,7 +7,8 @@
 #include "widgets/AppFonts.h"
 #include "widgets/AppTranslations.h"
 
-// SVDB: takes no arguments and runs until its last window closes.
+// SVDB: runs until its last window closes. A deck file named as the one
+// argument is opened once the main window is shown.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // Before any window, so Qt's own buttons and dialogs come up in Japanese.
@@ -24,6 +26,8 @@ int main(int argc, char** argv) {
         table, QCoreApplication::applicationDirPath(),
         [](svdb::CardTable& t, const std::string& path) { return svdb::LoadCardList(t, path); });
     QObject::connect(&startup, &svdb::Startup::abandoned, &app, &QCoreApplication::quit);
+    if (argc >= 2)
+        startup.setDeckToOpen(QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath());
     startup.run();
     return QApplication::exec();
 }

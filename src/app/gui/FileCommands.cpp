@@ -9,6 +9,7 @@
 #include "files/DeckHtml.h"
 #include "files/DeckTextFile.h"
 #include "files/DeckXml.h"
+#include "files/FileNames.h"
 #include "files/gui/FileWindow.h"
 #include "stats/MainDeckStats.h"
 #include "widgets/MessageBoxes.h"
@@ -51,6 +52,17 @@ void FileCommands::SaveHTML() {
 
 void FileCommands::error(const QString& text) {
     MessageBoxes::show(window_, u8("SVDBエラー"), text, QMessageBox::Critical, QMessageBox::Ok);
+}
+
+void FileCommands::openDeckFile(const QString& path) {
+    const std::string name = path.toStdString();
+    const bool csv = EnsureExtension(name, "csv") == name;
+    carryOut(FileRequest{csv ? FileAction::OpenDeckCsv : FileAction::OpenDeckText, name});
+}
+
+bool FileCommands::isDeckFileName(const QString& path) {
+    const std::string name = path.toStdString();
+    return EnsureExtension(name, "csv") == name || EnsureExtension(name, "txt") == name;
 }
 
 bool FileCommands::carryOut(const FileRequest& request) {

@@ -42,6 +42,13 @@ class FileCommands : public QObject {
     // close (it may, whatever happened).
     bool carryOut(const FileRequest& request);
 
+    // Opens a deck file named outside the file window (on the command line,
+    // or dropped on the window): comma-separated when its name ends in
+    // ".csv", deck text otherwise.
+    void openDeckFile(const QString& path);
+    // Whether a dropped file is one openDeckFile takes: a ".txt" or ".csv" name.
+    static bool isDeckFileName(const QString& path);
+
     // The history that records opening a deck file as one step (none:
     // nothing is recorded); it outlives the commands.
     void setHistory(DeckHistory* history) { history_ = history; }

@@ -5,12 +5,15 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -47,6 +50,7 @@ MainWindow::MainWindow(CardTable& table, QString settingsPath, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kTitle);
     setFont(AppFonts::proportional());
+    setAcceptDrops(true);
     composePanes();
     buildMenus();
     connectPanes();
@@ -347,6 +351,30 @@ void MainWindow::foldFilterPanel(bool fold) {
     // layout has its own place for the panel.
     if (options_.isOn(ProgramOptions::kCompactLayout)) return;
     layOut(fold ? PanelPlace::Folded : PanelPlace::Across);
+}
+
+namespace {
+
+// The one local deck file a drag carries, or empty.
+QString DroppedDeckFile(const QMimeData* data) {
+    if (data == nullptr || data->urls().size() != 1) return {};
+    const QUrl url = data->urls().front();
+    if (!url.isLocalFile()) return {};
+    const QString path = url.toLocalFile();
+    return FileCommands::isDeckFileName(path) ? path : QString();
+}
+
+}  // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedDeckFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString path = DroppedDeckFile(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    fileCommands_->openDeckFile(path);
 }
 
 void MainWindow::applyNormalSize() {

@@ -1,8 +1,10 @@
 #include "app/gui/Startup.h"
 
 #include <QFileInfo>
+#include <utility>
 
 #include "app/AppPaths.h"
+#include "app/gui/FileCommands.h"
 #include "app/gui/MainWindow.h"
 #include "catalogue/CardTable.h"
 #include "files/gui/FileWindow.h"
@@ -67,6 +69,11 @@ void Startup::showMainWindow(const QString& path) {
     mainWindow_->show();
     mainWindow_->raise();
     mainWindow_->activateWindow();
+    if (!deckToOpen_.isEmpty()) {
+        // Once: a card list chosen later does not open the deck again.
+        const QString deck = std::exchange(deckToOpen_, QString());
+        mainWindow_->fileCommands()->openDeckFile(deck);
+    }
     emit mainWindowShown();
 }
 

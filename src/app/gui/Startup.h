@@ -31,6 +31,9 @@ class Startup : public QObject {
     // Runs the start-up sequence. True when the main window was shown, false
     // when the chooser opened instead.
     bool run();
+    // A deck file to open once the main window is first shown (named on the
+    // command line); none when empty.
+    void setDeckToOpen(const QString& path) { deckToOpen_ = path; }
 
     QString helpFilePath() const { return helpFilePath_; }
     QString cardListPath() const { return cardListPath_; }
@@ -57,6 +60,7 @@ class Startup : public QObject {
     Loader loader_;
     QString helpFilePath_;
     QString cardListPath_;
+    QString deckToOpen_;
     // Where and why the last card list loaded stopped part-way, or empty.
     QString loadStop_;
     std::unique_ptr<MainWindow> mainWindow_;

@@ -1,14 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 #include <string>
 #include <vector>
 
@@ -17,6 +21,7 @@
 #include "app/gui/Startup.h"
 #include "catalogue/CardListLoader.h"
 #include "catalogue/CardTable.h"
+#include "deck/DeckModel.h"
 #include "files/gui/FileWindow.h"
 #include "stats/gui/DeckInfoPane.h"
 #include "widgets/MessageBoxes.h"
@@ -179,6 +184,37 @@ TEST_F(StartupTest, TheSampleCardListLoadsIntoTheCatalogue) {
 
     EXPECT_GT(table.occupiedCount(), 0);
     expectShownAsAtStart(startup.mainWindow(), cardListPath());
+}
+
+TEST_F(StartupTest, ADeckNamedAtStartOpensAndADroppedDeckFileToo) {
+    writeFile(QStringLiteral("SVANLIST.csv"));
+    Startup startup(table, dir.path(), loader.fn());
+    startup.setDeckToOpen(QStringLiteral(SVDB_TEST_DATA_DIR "/files/deck_with_side.txt"));
+    ASSERT_TRUE(startup.run());
+    MainWindow* w = startup.mainWindow();
+    EXPECT_FALSE(w->deckModel().list(DeckModel::kMain).rows.empty());
+    EXPECT_FALSE(w->deckModel().list(DeckModel::kSide).rows.empty());
+
+    struct Drop {
+        const char* file;
+        bool accepted;
+    };
+    for (const Drop& d : {Drop{"export_deck.xml", false}, Drop{"deck.csv", true}}) {
+        SCOPED_TRACE(d.file);
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QStringLiteral(SVDB_TEST_DATA_DIR "/files/") +
+                                          QLatin1String(d.file))});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(w, &enter);
+        EXPECT_EQ(enter.isAccepted(), d.accepted);
+        if (!d.accepted) continue;
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &drop);
+        // A comma-separated deck holds a main deck only.
+        EXPECT_TRUE(w->deckModel().list(DeckModel::kSide).rows.empty());
+        EXPECT_TRUE(w->statusLabel()->text().endsWith(QLatin1String("deck.csv")));
+    }
 }
 
 }  // namespace
