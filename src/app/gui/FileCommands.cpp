@@ -54,6 +54,11 @@ void FileCommands::error(const QString& text) {
     MessageBoxes::show(window_, u8("SVDBエラー"), text, QMessageBox::Critical, QMessageBox::Ok);
 }
 
+void FileCommands::cannotOpen(const QString& shownPath, const std::string& why) {
+    MessageBoxes::show(window_, MessageBoxes::programTitle(), shownPath + '\n' + toQString(why),
+                       QMessageBox::NoIcon, QMessageBox::Ok);
+}
+
 void FileCommands::openDeckFile(const QString& path) {
     const std::string name = path.toStdString();
     const bool csv = EnsureExtension(name, "csv") == name;
@@ -90,9 +95,7 @@ bool FileCommands::carryOut(const FileRequest& request) {
             emit statusChanged(QStringLiteral("Load ") + shownPath);
             DeckTextRead read = LoadDeckText(path);
             if (!read.opened) {
-                MessageBoxes::show(window_, MessageBoxes::programTitle(),
-                                   shownPath + '\n' + toQString(read.fault.message()),
-                                   QMessageBox::NoIcon, QMessageBox::Ok);
+                cannotOpen(shownPath, read.fault.message());
                 break;
             }
             const DeckHistory::Edit edit(history_);
@@ -104,9 +107,7 @@ bool FileCommands::carryOut(const FileRequest& request) {
             emit statusChanged(QStringLiteral("Load ") + shownPath);
             DeckCsvRead read = LoadDeckCsv(path);
             if (!read.opened) {
-                MessageBoxes::show(window_, MessageBoxes::programTitle(),
-                                   shownPath + '\n' + toQString(read.fault.message()),
-                                   QMessageBox::NoIcon, QMessageBox::Ok);
+                cannotOpen(shownPath, read.fault.message());
                 break;
             }
             const DeckHistory::Edit edit(history_);

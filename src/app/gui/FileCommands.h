@@ -67,6 +67,8 @@ class FileCommands : public QObject {
   private:
     void show(FilePurpose purpose);
     void error(const QString& text);
+    // A deck file could not be opened: its path and why, the deck unchanged.
+    void cannotOpen(const QString& shownPath, const std::string& why);
 
     CardTable& table_;
     DeckModel& deck_;
