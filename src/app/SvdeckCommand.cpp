@@ -6,6 +6,7 @@
 #include <ostream>
 #include <system_error>
 
+#include "app/AppPaths.h"
 #include "app/CommandOption.h"
 #include "app/SvdeckChance.h"
 #include "app/SvdeckClip.h"
@@ -150,7 +151,7 @@ int SvdeckCommand::run(const std::vector<std::string>& args) {
 
 int SvdeckCommand::cards(const std::vector<std::string>& args) {
     CardsRequest req;
-    req.listPath = (std::filesystem::path(programDir_) / "SVANLIST.csv").string();
+    req.listPath = AppPaths::SvdeckCardList(programDir_);
     req.state.factionMask = kAllFactions;
     std::string inFields = "name";
 

@@ -1,11 +1,11 @@
 #include "app/SvdeckConvert.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <ostream>
 
+#include "app/AppPaths.h"
 #include "app/CommandArguments.h"
 #include "catalogue/CardListLoader.h"
 #include "catalogue/CardTable.h"
@@ -63,7 +63,7 @@ int SvdeckConvert::Run(const std::vector<std::string>& args, const std::string& 
         err << "svdeck: convert: " << message << "\n";
         return 2;
     };
-    std::string listPath = (std::filesystem::path(programDir) / "SVANLIST.csv").string();
+    std::string listPath = AppPaths::SvdeckCardList(programDir);
     std::optional<std::string> title;
     const CommandArguments a = CommandArguments::Scan(args, {"--list", "--title"});
     if (a.help) {

@@ -1,10 +1,10 @@
 #include "app/SvdeckCosts.h"
 
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <ostream>
 
+#include "app/AppPaths.h"
 #include "app/CommandArguments.h"
 #include "app/SvdeckDeckInput.h"
 #include "catalogue/CardListLoader.h"
@@ -36,7 +36,7 @@ int SvdeckCosts::Run(const std::vector<std::string>& args, const std::string& pr
         err << "svdeck: costs: " << message << "\n";
         return 2;
     };
-    std::string listPath = (std::filesystem::path(programDir) / "SVANLIST.csv").string();
+    std::string listPath = AppPaths::SvdeckCardList(programDir);
     const CommandArguments a = CommandArguments::Scan(args, {"--list"});
     if (a.help) {
         out << kHelp;

@@ -1,11 +1,11 @@
 #include "app/SvdeckInfo.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <ostream>
 
+#include "app/AppPaths.h"
 #include "app/CommandArguments.h"
 #include "catalogue/CardListLoader.h"
 #include "catalogue/CardTable.h"
@@ -46,7 +46,7 @@ int SvdeckInfo::Run(const std::vector<std::string>& args, const std::string& pro
         err << "svdeck: info: " << message << "\n";
         return 2;
     };
-    std::string listPath = (std::filesystem::path(programDir) / "SVANLIST.csv").string();
+    std::string listPath = AppPaths::SvdeckCardList(programDir);
     const CommandArguments a = CommandArguments::Scan(args, {"--list"});
     if (a.help) {
         out << kHelp;

@@ -37,6 +37,7 @@ const FileWindowSetup& SetupOf(FilePurpose purpose) {
         {"File Save",       "Save", "*.txt", true,   0, true,  "DECK", true},
         {"XML出力",         "Save", "*.xml", false, -1, false, "XML",  true},
         {"HTML出力",        "Save", "*.htm", false, -1, false, "HTML", true},
+        {"PDF出力",         "Save", "*.pdf", false, -1, false, "PDF",  true},
     };
     // clang-format on
     return setups[static_cast<int>(purpose)];
@@ -84,6 +85,9 @@ std::optional<FileRequest> SaveRequest(FileChoice& choice, std::string_view text
     if (!NamesAFile(text)) return std::nullopt;
     if (choice.fileMode == "HTML") {
         return FileRequest{FileAction::SaveHtml, EnsureExtension(text, "htm")};
+    }
+    if (choice.fileMode == "PDF") {
+        return FileRequest{FileAction::SavePdf, EnsureExtension(text, "pdf")};
     }
     if (choice.fileMode == "XML") {
         return FileRequest{FileAction::SaveXml, EnsureExtension(text, "xml")};

@@ -14,8 +14,8 @@ namespace svdb {
 std::string EnsureExtension(std::string_view name, std::string_view extension);
 
 // The menu items that show the file window, one purpose each: "開く(DB)",
-// "開く(DECK)", "保存", "XMLで保存", "HTMLで保存".
-enum class FilePurpose { OpenCardList, OpenDeck, SaveDeck, SaveXml, SaveHtml };
+// "開く(DECK)", "保存", "XMLで保存", "HTMLで保存", "PDFで保存".
+enum class FilePurpose { OpenCardList, OpenDeck, SaveDeck, SaveXml, SaveHtml, SavePdf };
 
 // What the window's action asks its caller to do with the path it settled.
 enum class FileAction {
@@ -26,6 +26,7 @@ enum class FileAction {
     SaveDeckCsv,
     SaveXml,
     SaveHtml,
+    SavePdf,
 };
 
 struct FileRequest {
@@ -43,7 +44,7 @@ struct FileWindowSetup {
     bool commaBoxShown;              // Check1 enabled and visible; else disabled and hidden
     int typeIndex;                   // the Combo1 item shown; -1 none
     bool typeBoxEnabled;             // Combo1
-    std::string_view fileMode;       // "LIST", "DECK", "CSV", "XML" or "HTML"
+    std::string_view fileMode;       // "LIST", "DECK", "CSV", "XML", "HTML" or "PDF"
     bool saves;                      // the action saves rather than opens
 };
 
@@ -83,8 +84,8 @@ void SetCommaSeparated(FileChoice& choice, bool ticked);
 FileRequest OpenRequest(const FileChoice& choice, std::string path);
 
 // Save: settles the path from the file name box and updates the choice as the
-// type decides (Check1, and "*.*" for any file). XML and HTML always end in
-// "xml" and "htm"; the deck types by Combo1: "csv", the name unchanged, or
+// type decides (Check1, and "*.*" for any file). XML, HTML and PDF always end
+// in "xml", "htm" and "pdf"; the deck types by Combo1: "csv", the name unchanged, or
 // "txt". Nothing when the box names no file.
 std::optional<FileRequest> SaveRequest(FileChoice& choice, std::string_view text);
 

@@ -97,6 +97,8 @@ TEST(FileNamesTest, SaveSettlesThePath) {
         {FilePurpose::SaveXml,  -1, "/d/deck.XML", FileRequest{A::SaveXml,      "/d/deck.XML"},  "*.xml"},
         {FilePurpose::SaveHtml, -1, "/d/deck",     FileRequest{A::SaveHtml,     "/d/deck.htm"},  "*.htm"},
         {FilePurpose::SaveHtml, -1, "/d/deck.html", FileRequest{A::SaveHtml,    "/d/deck.html.htm"}, "*.htm"},
+        {FilePurpose::SavePdf,  -1, "/d/デッキ",   FileRequest{A::SavePdf,      "/d/デッキ.pdf"}, "*.pdf"},
+        {FilePurpose::SavePdf,  -1, "/d/deck.PDF", FileRequest{A::SavePdf,      "/d/deck.PDF"},  "*.pdf"},
         {FilePurpose::SaveDeck, -1, "/d/",         std::nullopt,                                 "*.txt"},
         {FilePurpose::SaveXml,  -1, "",            std::nullopt,                                 "*.xml"},
     };

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <vector>
 
+#include "app/gui/AppFolders.h"
 #include "catalogue/CardTable.h"
 #include "deck/DeckModel.h"
 #include "deck/ProgramOptions.h"
@@ -29,7 +30,7 @@ ContextCommands::ContextCommands(const CardTable& table, const DeckModel& deck,
       cards_(cards),
       info_(info),
       window_(window),
-      programFolder_(QCoreApplication::applicationDirPath()) {}
+      programFolder_(AppFolders::writableFolder(QCoreApplication::applicationDirPath())) {}
 
 QString ContextCommands::cardInfoFilePath() const {
     return QDir(programFolder_).filePath(QLatin1String(kCardInfoFileName));

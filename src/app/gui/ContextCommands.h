@@ -20,8 +20,8 @@ class ProgramOptions;
 // clipboard, taken from what the menu was opened on (the options' context
 // source: a deck list, the card list or the card-information panel);
 // ContextOutput2File "ファイル出力" writes the card information of every card
-// the card list shows into "outest.txt" in the program's folder, and says
-// why in the error box when it cannot.
+// the card list shows into "outest.txt" in the program's own writable folder
+// (its folder, unless installed), and says why in the error box when it cannot.
 class ContextCommands : public QObject {
     Q_OBJECT
 
@@ -38,7 +38,8 @@ class ContextCommands : public QObject {
     void ToClipboard_Click(int index);
     void ContextOutput2File_Click();
 
-    // The folder "outest.txt" is written to: the program's folder unless set.
+    // The folder "outest.txt" is written to: the program's own writable
+    // folder (AppFolders::writableFolder) unless set.
     QString programFolder() const { return programFolder_; }
     void setProgramFolder(const QString& folder) { programFolder_ = folder; }
     QString cardInfoFilePath() const;

@@ -1,9 +1,12 @@
 #include "app/gui/FileCommands.h"
 
+#include <QLineEdit>
+
 #include "catalogue/CardListLoader.h"
 #include "catalogue/CardTable.h"
 #include "deck/DeckHistory.h"
 #include "deck/DeckModel.h"
+#include "deck/DeckSaveMark.h"
 #include "deck/gui/DeckPane.h"
 #include "files/DeckCsvFile.h"
 #include "files/DeckHtml.h"
@@ -29,15 +32,64 @@ FileCommands::FileCommands(CardTable& table, DeckModel& deck, const MainDeckStat
 void FileCommands::show(FilePurpose purpose) {
     const bool saves = SetupOf(purpose).saves;
     if (saves && deck_.list(DeckModel::kMain).empty()) return;
+    runWindow(purpose);
+}
+
+void FileCommands::runWindow(FilePurpose purpose) {
     FileWindow w([this](const FileRequest& r) { return carryOut(r); }, window_, startFolder_);
-    w.setUp(purpose, saves ? toQString(deckPane_.title()) : QString());
+    w.setUp(purpose, SetupOf(purpose).saves ? toQString(deckPane_.title()) : QString());
     w.exec();
 }
 
+void FileCommands::setSaveMark(DeckSaveMark* mark) {
+    saveMark_ = mark;
+    if (!saveMark_) return;
+    saveMark_->setTitle(deckPane_.title());
+    connect(deckPane_.deckName(), &QLineEdit::textChanged, this, [this] {
+        if (saveMark_) saveMark_->setTitle(deckPane_.title());
+    });
+}
+
+void FileCommands::markSaved(bool mainOnly) {
+    if (!saveMark_) return;
+    saveMark_->setTitle(deckPane_.title());
+    if (mainOnly) {
+        saveMark_->markMainSaved();
+    } else {
+        saveMark_->markSaved();
+    }
+}
+
+bool FileCommands::maySetDeckAside() {
+    // A request that arrives while the question or its file window is up
+    // waits for the answer.
+    if (asking_) return false;
+    asking_ = true;
+    bool mayGo = true;
+    while (saveMark_ && saveMark_->changed()) {
+        const QMessageBox::StandardButton answer = MessageBoxes::show(
+            window_, MessageBoxes::programTitle(), u8("デッキは変更されています。保存しますか？"),
+            QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        if (answer == QMessageBox::No) break;
+        const int saves = decksSaved_;
+        if (answer == QMessageBox::Yes) runWindow(FilePurpose::SaveDeck);
+        if (decksSaved_ == saves) {
+            mayGo = false;
+            break;
+        }
+    }
+    asking_ = false;
+    return mayGo;
+}
+
 void FileCommands::Open() {
+    // A new card list leaves the deck's rows as they are, but the deck may
+    // no longer match it: a changed deck is offered for saving first.
+    if (!maySetDeckAside()) return;
     show(FilePurpose::OpenCardList);
 }
 void FileCommands::Deck_Open() {
+    if (!maySetDeckAside()) return;
     show(FilePurpose::OpenDeck);
 }
 void FileCommands::Save() {
@@ -60,6 +112,7 @@ void FileCommands::cannotOpen(const QString& shownPath, const std::string& why) 
 }
 
 void FileCommands::openDeckFile(const QString& path) {
+    if (!maySetDeckAside()) return;
     const std::string name = path.toStdString();
     const bool csv = EnsureExtension(name, "csv") == name;
     carryOut(FileRequest{csv ? FileAction::OpenDeckCsv : FileAction::OpenDeckText, name});
@@ -101,6 +154,8 @@ bool FileCommands::carryOut(const FileRequest& request) {
             const DeckHistory::Edit edit(history_);
             deck_.ReplaceDecks(std::move(read.mainRows), std::move(read.sideRows));
             deckPane_.setTitle(read.title);
+            markSaved(false);
+            emit deckFileUsed(shownPath);
             break;
         }
         case FileAction::OpenDeckCsv: {
@@ -112,6 +167,8 @@ bool FileCommands::carryOut(const FileRequest& request) {
             }
             const DeckHistory::Edit edit(history_);
             deck_.ReplaceDecks(std::move(read.mainRows), {});
+            markSaved(false);
+            emit deckFileUsed(shownPath);
             break;
         }
         case FileAction::SaveDeckText:
@@ -131,8 +188,17 @@ bool FileCommands::carryOut(const FileRequest& request) {
                 saved = WriteDeckHtml(path, MainDeckExport(deck_, deckPane_.title()), &reason);
             }
             if (!saved) error(shownPath + u8("\n保存できませんでした: ") + toQString(reason));
+            // An XML or HTML file is an export, which no one opens again.
+            if (saved && (request.action == FileAction::SaveDeckText ||
+                          request.action == FileAction::SaveDeckCsv)) {
+                ++decksSaved_;
+                markSaved(request.action == FileAction::SaveDeckCsv);
+                emit deckFileUsed(shownPath);
+            }
             break;
         }
+        case FileAction::SavePdf:  // PrintCommands shows that window and writes the PDF
+            break;
     }
     return true;
 }

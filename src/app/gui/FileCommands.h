@@ -14,6 +14,7 @@ class CardTable;
 class DeckHistory;
 class DeckModel;
 class DeckPane;
+class DeckSaveMark;
 class MainDeckStats;
 
 // The file menu's commands: each shows the file window set up for its
@@ -53,6 +54,19 @@ class FileCommands : public QObject {
     // nothing is recorded); it outlives the commands.
     void setHistory(DeckHistory* history) { history_ = history; }
 
+    // The mark of the deck as it was last opened or saved, which opening and
+    // saving a deck file here set and which follows the deck title (none:
+    // the deck is never asked about); it outlives the commands.
+    void setSaveMark(DeckSaveMark* mark);
+
+    // Asked before the deck is replaced or the program ends: while the deck
+    // has changed, asks whether to save it. Yes shows the file window to save
+    // it as a deck file (a side deck alone too); No lets the deck go. False
+    // keeps the deck: Cancel, or the file window closed without a save, or a
+    // failed save. A comma-separated save that left the side deck or the
+    // title unsaved asks again.
+    bool maySetDeckAside();
+
     // The folder the file window starts in (the process's current folder
     // when empty).
     void setStartFolder(const QString& folder) { startFolder_ = folder; }
@@ -63,9 +77,16 @@ class FileCommands : public QObject {
     // A card list was loaded into the catalogue: the card list is to be
     // refilled.
     void cardListLoaded();
+    // A deck text or comma-separated deck file was opened or saved (not an
+    // XML or HTML export): one to offer again among the recent decks.
+    void deckFileUsed(const QString& path);
 
   private:
     void show(FilePurpose purpose);
+    // Shows the file window set up for purpose, with no refusal.
+    void runWindow(FilePurpose purpose);
+    // A deck file now holds the deck as it stands (mainOnly: its main deck).
+    void markSaved(bool mainOnly);
     void error(const QString& text);
     // A deck file could not be opened: its path and why, the deck unchanged.
     void cannotOpen(const QString& shownPath, const std::string& why);
@@ -76,6 +97,9 @@ class FileCommands : public QObject {
     DeckPane& deckPane_;
     QWidget* window_;
     DeckHistory* history_ = nullptr;
+    DeckSaveMark* saveMark_ = nullptr;
+    int decksSaved_ = 0;  // deck text or comma-separated saves that succeeded
+    bool asking_ = false;
     QString startFolder_;
 };
 

@@ -17,13 +17,18 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/AppPaths.h"
 #include "app/SettingsFile.h"
+#include "app/gui/ClipboardDeckImport.h"
 #include "app/gui/ContextCommands.h"
 #include "app/gui/FileCommands.h"
+#include "app/gui/PrintCommands.h"
+#include "app/gui/RecentDecksMenu.h"
 #include "app/gui/SplashWindow.h"
 #include "catalogue/CardTable.h"
 #include "deck/gui/DeckPane.h"
@@ -108,9 +113,13 @@ void MainWindow::composePanes() {
 
     fileCommands_ = new FileCommands(table_, deckModel_, deckStats_, *deckPane_, this);
     fileCommands_->setHistory(&deckHistory_);
+    fileCommands_->setSaveMark(&deckSaveMark_);
+    deckSaveMark_.setChangedHandler([this] { updateWindowTitle(); });
     deckPane_->setHistory(&deckHistory_);
     contextCommands_ =
         new ContextCommands(table_, deckModel_, options_, *cardListPane_, *cardInfo_, this);
+    clipboardImport_ = new ClipboardDeckImport(deckModel_, *deckPane_, *fileCommands_, this);
+    clipboardImport_->setHistory(&deckHistory_);
 }
 
 void MainWindow::connectPanes() {
@@ -156,6 +165,11 @@ void MainWindow::connectPanes() {
 
 void MainWindow::connectFiles() {
     connect(fileCommands_, &FileCommands::statusChanged, this, &MainWindow::setStatusText);
+    connect(clipboardImport_, &ClipboardDeckImport::statusChanged, this,
+            &MainWindow::setStatusText);
+    connect(fileCommands_, &FileCommands::deckFileUsed, recentDecks_, &RecentDecksMenu::noteUsed);
+    connect(recentDecks_, &RecentDecksMenu::openRequested, fileCommands_,
+            &FileCommands::openDeckFile);
     connect(fileCommands_, &FileCommands::cardListLoaded, this, [this] {
         // The shown card may no longer be the card at its place.
         cardInfo_->ClearCardDetail();
@@ -192,9 +206,16 @@ void MainWindow::buildMenus() {
     QMenu* file = menu(bar, "File", "ファイル(&F)");
     item(file, named("Deck_Open"), u8("開く(DECK)"), [this] { Deck_Open_Click(); });
     item(file, named("Open"), u8("開く(DB)"), [this] { Open_Click(); });
+    item(file, named("ImportClipboard"), u8("クリップボードから読み込む"),
+         [this] { ImportClipboard_Click(); });
+    recentDecks_ = new RecentDecksMenu(this);
+    file->addMenu(recentDecks_);
     item(file, named("Save"), u8("保存"), [this] { Save_Click(); });
     item(file, named("SaveHTML"), u8("HTMLで保存"), [this] { SaveHTML_Click(); });
     item(file, named("SaveXML"), u8("XMLで保存"), [this] { SaveXML_Click(); });
+    auto* print = new PrintCommands(deckModel_, deckStats_, *deckPane_, this);
+    print->addItems(file);
+    connect(print, &PrintCommands::statusChanged, this, &MainWindow::setStatusText);
     file->addSeparator()->setObjectName(QStringLiteral("separator"));
     item(file, named("Quit"), u8("終了"), [this] { Quit_Click(); });
 
@@ -283,6 +304,10 @@ void MainWindow::Form_Initialize() {
 
 void MainWindow::Form_Load() {
     LoadSettings();
+    // The recent decks are kept beside the settings, in a file of their own.
+    recentDecks_->load(settingsPath_.isEmpty() ? QString()
+                                               : QString::fromStdString(AppPaths::RecentDecksPath(
+                                                     settingsPath_.toStdString())));
     InstallRowColouring();
     loaded_ = true;
 }
@@ -304,6 +329,11 @@ void MainWindow::Form_Unload() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // A changed deck is asked about first; keeping it keeps the window open.
+    if (loaded_ && !fileCommands_->maySetDeckAside()) {
+        event->ignore();
+        return;
+    }
     // Unloading never cancels the close, and runs once per load.
     if (loaded_) {
         Form_QueryUnload();
@@ -374,7 +404,9 @@ void MainWindow::dropEvent(QDropEvent* event) {
     const QString path = DroppedDeckFile(event->mimeData());
     if (path.isEmpty()) return;
     event->acceptProposedAction();
-    fileCommands_->openDeckFile(path);
+    // Opened once the drop is over, so that asking about a changed deck does
+    // not keep the program the file came from waiting.
+    QTimer::singleShot(0, this, [this, path] { fileCommands_->openDeckFile(path); });
 }
 
 void MainWindow::applyNormalSize() {
@@ -413,6 +445,11 @@ void MainWindow::showLimitNotice(const QString& text) {
 void MainWindow::updateUndoItems() {
     Undo_->setEnabled(deckHistory_.canUndo());
     Redo_->setEnabled(deckHistory_.canRedo());
+}
+
+void MainWindow::updateWindowTitle() {
+    const QString title = toQString(options_.WindowTitle(kTitle.toStdString()));
+    setWindowTitle(deckSaveMark_.changed() ? QLatin1Char('*') + title : title);
 }
 
 // ---------------------------------------------------------------------------
@@ -538,7 +575,7 @@ void MainWindow::OptionSub_Click(int index) {
             applyNormalSize();
         }
     }
-    setWindowTitle(toQString(options_.WindowTitle(kTitle.toStdString())));
+    updateWindowTitle();
 }
 
 void MainWindow::Open_Click() {
@@ -546,6 +583,9 @@ void MainWindow::Open_Click() {
 }
 void MainWindow::Deck_Open_Click() {
     fileCommands_->Deck_Open();
+}
+void MainWindow::ImportClipboard_Click() {
+    clipboardImport_->importClipboard();
 }
 void MainWindow::Save_Click() {
     fileCommands_->Save();

@@ -10,6 +10,7 @@
 
 #include "deck/DeckHistory.h"
 #include "deck/DeckModel.h"
+#include "deck/DeckSaveMark.h"
 #include "deck/ProgramOptions.h"
 #include "stats/MainDeckStats.h"
 
@@ -23,12 +24,14 @@ namespace svdb {
 class CardInfoPanel;
 class CardListPane;
 class CardTable;
+class ClipboardDeckImport;
 class ContextCommands;
 class DeckInfoPane;
 class DeckPane;
 class FileCommands;
 class FilterPane;
 class Form4;
+class RecentDecksMenu;
 class SearchPane;
 class TestDrawForm;
 
@@ -97,6 +100,8 @@ class MainWindow : public QMainWindow {
     CardTable& cardTable() const { return table_; }
     DeckModel& deckModel() { return deckModel_; }
     const DeckHistory& deckHistory() const { return deckHistory_; }
+    // Whether the deck changed since it was last opened or saved.
+    const DeckSaveMark& deckSaveMark() const { return deckSaveMark_; }
     const MainDeckStats& deckStats() const { return deckStats_; }
     const ProgramOptions& options() const { return options_; }
     FilterPane* filterPane() const { return filterPane_; }
@@ -107,6 +112,9 @@ class MainWindow : public QMainWindow {
     DeckInfoPane* deckInfoPane() const { return deckInfoPane_; }
     FileCommands* fileCommands() const { return fileCommands_; }
     ContextCommands* contextCommands() const { return contextCommands_; }
+    ClipboardDeckImport* clipboardImport() const { return clipboardImport_; }
+    // "最近使ったデッキ" under the file menu.
+    RecentDecksMenu* recentDecksMenu() const { return recentDecks_; }
 
     // --- Menus ---
     QMenu* contextMenu() const { return contextmenu_; }
@@ -130,6 +138,8 @@ class MainWindow : public QMainWindow {
     void Quit_Click();
     void Open_Click();
     void Deck_Open_Click();
+    // "クリップボードから読み込む": a deck from the clipboard's text.
+    void ImportClipboard_Click();
     void Save_Click();
     void SaveHTML_Click();
     void SaveXML_Click();
@@ -184,6 +194,10 @@ class MainWindow : public QMainWindow {
     void buildMenus();
     // Greys the undo and redo items while there is nothing to undo or redo.
     void updateUndoItems();
+    // The caption: the program's name with the options that are on, with
+    // "*" in front while the deck has changed since it was last opened or
+    // saved.
+    void updateWindowTitle();
     // Shows the copy limit's notice in the status label, or takes it away
     // (an empty text) while the label still shows it.
     void showLimitNotice(const QString& text);
@@ -195,6 +209,7 @@ class MainWindow : public QMainWindow {
     DeckModel deckModel_{table_};
     MainDeckStats deckStats_{deckModel_};
     DeckHistory deckHistory_{deckModel_};
+    DeckSaveMark deckSaveMark_{deckModel_};
     ProgramOptions options_;
     QString helpFilePath_;
     QString settingsPath_;
@@ -214,6 +229,8 @@ class MainWindow : public QMainWindow {
     DeckInfoPane* deckInfoPane_ = nullptr;
     FileCommands* fileCommands_ = nullptr;
     ContextCommands* contextCommands_ = nullptr;
+    ClipboardDeckImport* clipboardImport_ = nullptr;
+    RecentDecksMenu* recentDecks_ = nullptr;
 
     QLabel* Label24_ = nullptr;
     bool limitNoticeShown_ = false;

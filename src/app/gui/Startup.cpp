@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "app/AppPaths.h"
+#include "app/gui/AppFolders.h"
 #include "app/gui/FileCommands.h"
 #include "app/gui/MainWindow.h"
 #include "catalogue/CardTable.h"
@@ -24,8 +25,8 @@ Startup::~Startup() {
 
 bool Startup::run() {
     const std::string dir = appDir_.toStdString();
-    helpFilePath_ = QString::fromStdString(AppPaths::HelpFilePath(dir));
-    cardListPath_ = QString::fromStdString(AppPaths::CardListPath(dir));
+    helpFilePath_ = QString::fromStdString(AppPaths::FindHelpFile(dir));
+    cardListPath_ = QString::fromStdString(AppPaths::FindCardList(dir));
 
     // A card list that is there but cannot be read says why before the
     // file window asks for another.
@@ -52,8 +53,9 @@ bool Startup::loadCardList(const QString& path) {
 
 void Startup::showMainWindow(const QString& path) {
     if (!mainWindow_) {
+        const std::string folder = AppFolders::writableFolder(appDir_).toStdString();
         mainWindow_ = std::make_unique<MainWindow>(
-            table_, QString::fromStdString(AppPaths::SettingsPath(appDir_.toStdString())));
+            table_, QString::fromStdString(AppPaths::SettingsPath(folder)));
         mainWindow_->setHelpFilePath(helpFilePath_);
     } else {
         // A list chosen later replaces the catalogue the window lists.

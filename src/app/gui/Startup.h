@@ -15,9 +15,10 @@ class CardTable;
 class MainWindow;
 
 // The program's start-up: finds the help file and the card list in the
-// program's folder, loads the catalogue and shows the main window; when the
-// card list cannot be loaded, the file window opens instead to choose a card
-// list, and the main window follows once a list has been chosen and loaded.
+// program's folder (or, installed, its shared data folder: AppPaths), loads
+// the catalogue and shows the main window; when the card list cannot be
+// loaded, the file window opens instead to choose a card list, and the main
+// window follows once a list has been chosen and loaded.
 class Startup : public QObject {
     Q_OBJECT
 

@@ -252,15 +252,16 @@ TEST_F(DeckEditingTest, OptionsActAtOnceAndNameThemselvesInTheTitle) {
     EXPECT_EQ(deck().list(0).rows[0].faction, "ティタ");
     EXPECT_EQ(deck().list(1).rows[0].faction, "連邦");
     check(5, true);
+    // "*": the deck has changed since the start.
     EXPECT_EQ(window->windowTitle(),
-              QStringLiteral("Starvane Deck Builder [短縮] [マルチセレクトモード]"));
+              QStringLiteral("*Starvane Deck Builder [短縮] [マルチセレクトモード]"));
     EXPECT_EQ(window->cardListPane()->view()->selectionMode(),
               QAbstractItemView::ExtendedSelection);
 
     check(1, false);
     check(5, false);
     EXPECT_EQ(deck().list(0).rows[0].faction, "ティターンズ");
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Starvane Deck Builder"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("*Starvane Deck Builder"));
     EXPECT_EQ(window->cardListPane()->view()->selectionMode(), QAbstractItemView::SingleSelection);
 }
 

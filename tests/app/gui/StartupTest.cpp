@@ -211,6 +211,7 @@ TEST_F(StartupTest, ADeckNamedAtStartOpensAndADroppedDeckFileToo) {
         if (!d.accepted) continue;
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(w, &drop);
+        QCoreApplication::processEvents();  // the file opens once the drop is over
         // A comma-separated deck holds a main deck only.
         EXPECT_TRUE(w->deckModel().list(DeckModel::kSide).rows.empty());
         EXPECT_TRUE(w->statusLabel()->text().endsWith(QLatin1String("deck.csv")));
