@@ -2,14 +2,10 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -20,7 +16,6 @@
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "app/AppPaths.h"
 #include "app/SettingsFile.h"
@@ -29,7 +24,6 @@
 #include "app/gui/FileCommands.h"
 #include "app/gui/PrintCommands.h"
 #include "app/gui/RecentDecksMenu.h"
-#include "app/gui/SplashWindow.h"
 #include "catalogue/CardTable.h"
 #include "deck/gui/DeckPane.h"
 #include "search/FilterCaptions.h"
@@ -37,10 +31,7 @@
 #include "search/gui/CardListPane.h"
 #include "search/gui/FilterPane.h"
 #include "search/gui/SearchPane.h"
-#include "simulator/gui/TestDrawForm.h"
 #include "stats/gui/DeckInfoPane.h"
-#include "stats/gui/Form4.h"
-#include "text/WrapText.h"
 #include "widgets/AppFonts.h"
 #include "widgets/Controls.h"
 #include "widgets/MessageBoxes.h"
@@ -67,10 +58,8 @@ MainWindow::~MainWindow() {
     // The panes follow the deck model, which goes before the window's children.
     delete deckPane_;
     delete deckInfoPane_;
-    // So do the cost graph and the draw simulator, a closed one too while
-    // its deletion is still pending.
-    qDeleteAll(findChildren<Form4*>(Qt::FindDirectChildrenOnly));
-    qDeleteAll(findChildren<TestDrawForm*>(Qt::FindDirectChildrenOnly));
+    // So do the cost graph and the draw simulator, deleted with their commands.
+    delete analysisWindows_;
 }
 
 void MainWindow::composePanes() {
@@ -120,6 +109,8 @@ void MainWindow::composePanes() {
         new ContextCommands(table_, deckModel_, options_, *cardListPane_, *cardInfo_, this);
     clipboardImport_ = new ClipboardDeckImport(deckModel_, *deckPane_, *fileCommands_, this);
     clipboardImport_->setHistory(&deckHistory_);
+    analysisWindows_ = new AnalysisWindows(deckModel_, this);
+    helpCommands_ = new HelpCommands(table_, this);
 }
 
 void MainWindow::connectPanes() {
@@ -130,7 +121,8 @@ void MainWindow::connectPanes() {
     connect(filterPane_, &FilterPane::filterChanged, this, [this] { Change_List(); });
     connect(filterPane_, &FilterPane::foldRequested, this, [this] { foldFilterPanel(true); });
     connect(filterPane_, &FilterPane::unfoldRequested, this, [this] { foldFilterPanel(false); });
-    connect(filterPane_, &FilterPane::keywordHelpRequested, this, &MainWindow::showKeywordHelp);
+    connect(filterPane_, &FilterPane::keywordHelpRequested, helpCommands_,
+            &HelpCommands::showKeywordHelp);
     connect(searchPane_, &SearchPane::searchChanged, this, refill);
 
     connect(cardListPane_, &CardListPane::cardCountChanged, deckPane_, &DeckPane::setCardCount);
@@ -155,8 +147,8 @@ void MainWindow::connectPanes() {
     connectFiles();
     // Queued: the switch reads the deck once the change that moved the
     // total is complete (a removal shows its new total before the row goes).
-    connect(deckPane_, &DeckPane::mainTotalChanged, this, &MainWindow::switchDrawSimulator,
-            Qt::QueuedConnection);
+    connect(deckPane_, &DeckPane::mainTotalChanged, analysisWindows_,
+            &AnalysisWindows::switchDrawSimulator, Qt::QueuedConnection);
     connect(deckPane_, &DeckPane::openingChanceRequested, this, [this](int list, int row) {
         deckInfoPane_->ShowOpeningChance(
             deckModel_.list(list).rows.at(static_cast<std::size_t>(row)));
@@ -595,87 +587,6 @@ void MainWindow::SaveHTML_Click() {
 }
 void MainWindow::SaveXML_Click() {
     fileCommands_->SaveXML();
-}
-void MainWindow::costgraph_Click() {
-    if (deckModel_.list(DeckModel::kMain).empty()) return;
-    if (!costGraph_) {
-        costGraph_ = new Form4(deckModel_, this);
-        connect(costGraph_, &Form4::unloaded, this, [this] { costGraph_ = nullptr; });
-        costGraph_->DrawCostGraph();
-        placeBeside(costGraph_, false);
-        return;
-    }
-    costGraph_->DrawCostGraph();
-}
-
-void MainWindow::TestDraw_Click() {
-    if (!drawSimulator_) {
-        drawSimulator_ = new TestDrawForm(deckModel_, this);
-        connect(drawSimulator_, &TestDrawForm::unloaded, this,
-                [this] { drawSimulator_ = nullptr; });
-        placeBeside(drawSimulator_, true);
-    }
-    drawSimulator_->show();
-    drawSimulator_->raise();
-    drawSimulator_->activateWindow();
-}
-
-Form4* MainWindow::costGraph() const {
-    return costGraph_;
-}
-
-TestDrawForm* MainWindow::drawSimulator() const {
-    return drawSimulator_;
-}
-
-void MainWindow::placeBeside(QWidget* window, bool onTheRight) {
-    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!s) return;
-    const QRect area = s->availableGeometry();
-    const QRect main = frameGeometry();
-    const QSize size = window->size();
-    const int x = onTheRight ? main.right() + 1 : main.left() - size.width();
-    window->move(std::clamp(x, area.left(), std::max(area.left(), area.right() + 1 - size.width())),
-                 std::clamp(main.top(), area.top(),
-                            std::max(area.top(), area.bottom() + 1 - size.height())));
-}
-
-void MainWindow::switchDrawSimulator() {
-    if (!drawSimulator_) return;
-    if (deckModel_.total(DeckModel::kMain) == DrawSimulator::kDeckSize) {
-        drawSimulator_->SimurateON();
-        drawSimulator_->ReloadDeck();
-    } else {
-        drawSimulator_->SimurateOFF();
-    }
-}
-
-void MainWindow::AboutSub_Click(int index) {
-    if (index == 0) {
-        openHelpFile();
-    } else {
-        auto* about = new SplashWindow(toQString(table_.ListVersion), this);
-        about->show();
-        about->activateWindow();
-    }
-}
-
-void MainWindow::openHelpFile() {
-    const auto fail = [this](const char* what) {
-        MessageBoxes::show(this, u8("SVDBエラー"), helpFilePath_ + u8(what), QMessageBox::Critical,
-                           QMessageBox::Ok);
-    };
-    if (!QFileInfo(helpFilePath_).isFile()) {
-        fail("\nヘルプファイルが見つかりません。");
-    } else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(helpFilePath_))) {
-        fail("\nヘルプファイルを開くプログラムがありません。");
-    }
-}
-
-void MainWindow::showKeywordHelp(const QString& title, const QString& text, bool openHelpFirst) {
-    if (openHelpFirst) openHelpFile();
-    MessageBoxes::show(this, title, toQString(WrapText(text.toStdString(), 40)),
-                       QMessageBox::Information, QMessageBox::Ok);
 }
 void MainWindow::ToClipboard_Click(int index) {
     contextCommands_->ToClipboard_Click(index);

@@ -1,13 +1,14 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QPointer>
 #include <QString>
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
 
+#include "app/gui/AnalysisWindows.h"
+#include "app/gui/HelpCommands.h"
 #include "deck/DeckHistory.h"
 #include "deck/DeckModel.h"
 #include "deck/DeckSaveMark.h"
@@ -86,15 +87,15 @@ class MainWindow : public QMainWindow {
     void InstallRowColouring();
     void RemoveRowColouring();
 
-    QString helpFilePath() const { return helpFilePath_; }
-    void setHelpFilePath(const QString& path) { helpFilePath_ = path; }
+    QString helpFilePath() const { return helpCommands_->helpFilePath(); }
+    void setHelpFilePath(const QString& path) { helpCommands_->setHelpFilePath(path); }
     // Whether the cost graph window is open.
-    bool costGraphOpen() const { return !costGraph_.isNull(); }
+    bool costGraphOpen() const { return analysisWindows_->costGraphOpen(); }
     // Whether the draw simulator window is open.
-    bool drawSimulatorOpen() const { return !drawSimulator_.isNull(); }
+    bool drawSimulatorOpen() const { return analysisWindows_->drawSimulatorOpen(); }
     // The cost graph and draw simulator windows while they are open.
-    Form4* costGraph() const;
-    TestDrawForm* drawSimulator() const;
+    Form4* costGraph() const { return analysisWindows_->costGraph(); }
+    TestDrawForm* drawSimulator() const { return analysisWindows_->drawSimulator(); }
 
     // --- Parts ---
     CardTable& cardTable() const { return table_; }
@@ -113,6 +114,9 @@ class MainWindow : public QMainWindow {
     FileCommands* fileCommands() const { return fileCommands_; }
     ContextCommands* contextCommands() const { return contextCommands_; }
     ClipboardDeckImport* clipboardImport() const { return clipboardImport_; }
+    // The analysis menu's windows and the help menu's commands.
+    AnalysisWindows* analysisWindows() const { return analysisWindows_; }
+    HelpCommands* helpCommands() const { return helpCommands_; }
     // "最近使ったデッキ" under the file menu.
     RecentDecksMenu* recentDecksMenu() const { return recentDecks_; }
 
@@ -143,17 +147,11 @@ class MainWindow : public QMainWindow {
     void Save_Click();
     void SaveHTML_Click();
     void SaveXML_Click();
-    void costgraph_Click();
-    void TestDraw_Click();
+    void costgraph_Click() { analysisWindows_->costgraph_Click(); }
+    void TestDraw_Click() { analysisWindows_->TestDraw_Click(); }
     void ExpansionSub_Click(int index);
     void OptionSub_Click(int index);
-    void AboutSub_Click(int index);
-    // Opens the help file with the desktop's viewer; a missing file, or one
-    // that nothing can open, is told in a message box.
-    void openHelpFile();
-    // The keyword help of a search box: the text cut into lines of 40
-    // characters in a box under the title, after the help file when asked.
-    void showKeywordHelp(const QString& title, const QString& text, bool openHelpFirst);
+    void AboutSub_Click(int index) { helpCommands_->AboutSub_Click(index); }
     void FindDetail_Click();
     void ToClipboard_Click(int index);
     void ContextOutput2File_Click();
@@ -185,12 +183,6 @@ class MainWindow : public QMainWindow {
     void composePanes();
     void connectPanes();
     void connectFiles();
-    // The main deck's total changed: at exactly 50 the open draw simulator
-    // is switched on and reloads the deck, at any other total off.
-    void switchDrawSimulator();
-    // Moves a window that opens from the analysis menu beside this one, on
-    // its left or right, as far as the screen lets it.
-    void placeBeside(QWidget* window, bool onTheRight);
     void buildMenus();
     // Greys the undo and redo items while there is nothing to undo or redo.
     void updateUndoItems();
@@ -211,7 +203,6 @@ class MainWindow : public QMainWindow {
     DeckHistory deckHistory_{deckModel_};
     DeckSaveMark deckSaveMark_{deckModel_};
     ProgramOptions options_;
-    QString helpFilePath_;
     QString settingsPath_;
     // The picture line of the settings file, written back as it was read.
     std::string listPictureLine_;
@@ -231,6 +222,8 @@ class MainWindow : public QMainWindow {
     ContextCommands* contextCommands_ = nullptr;
     ClipboardDeckImport* clipboardImport_ = nullptr;
     RecentDecksMenu* recentDecks_ = nullptr;
+    AnalysisWindows* analysisWindows_ = nullptr;
+    HelpCommands* helpCommands_ = nullptr;
 
     QLabel* Label24_ = nullptr;
     bool limitNoticeShown_ = false;
@@ -241,9 +234,6 @@ class MainWindow : public QMainWindow {
     std::array<QAction*, 5> OptionSub_{};
     std::array<QAction*, 2> AboutSub_{};
     std::array<QAction*, 3> ToClipboard_{};
-    // Open while not null; each window clears its pointer when it unloads.
-    QPointer<Form4> costGraph_;
-    QPointer<TestDrawForm> drawSimulator_;
 };
 
 }  // namespace svdb
