@@ -7,6 +7,7 @@
 #include "catalogue/StringTable.h"
 #include "catalogue/ValueInRange.h"
 #include "text/FileBytes.h"
+#include "text/FileLineReader.h"
 #include "text/LineReader.h"
 #include "text/ShiftJisCodec.h"
 
@@ -249,7 +250,12 @@ std::optional<std::uint8_t> ParseLevel(std::string_view text) {
     return static_cast<std::uint8_t>(code);
 }
 
-LoadOutcome LoadCardListBytes(CardTable& table, std::string_view bytes) {
+namespace {
+
+// Loads the lines that reader gives (a LineReader over bytes, or a
+// FileLineReader over a file).
+template <class Lines>
+LoadOutcome LoadLines(CardTable& table, Lines& reader) {
     LoadOutcome outcome;
     outcome.opened = true;
 
@@ -269,7 +275,6 @@ LoadOutcome LoadCardListBytes(CardTable& table, std::string_view bytes) {
     Fault fault;
     Fields fields;
 
-    LineReader reader(bytes);
     std::string_view raw;
     while (reader.next(raw)) {
         if (raw.empty()) break;
@@ -330,11 +335,28 @@ LoadOutcome LoadCardListBytes(CardTable& table, std::string_view bytes) {
     return outcome;
 }
 
+}  // namespace
+
+LoadOutcome LoadCardListBytes(CardTable& table, std::string_view bytes) {
+    LineReader reader(bytes);
+    return LoadLines(table, reader);
+}
+
 LoadOutcome LoadCardList(CardTable& table, const std::string& path) {
+    // The file is read a piece at a time: the list's text is decoded into the
+    // table as it comes, and the bytes never stand whole in memory.
+    FileLineReader reader;
     LoadOutcome unread;
-    const std::optional<std::string> bytes = ReadFileBytes(path, &unread.readFault);
-    if (!bytes) return unread;
-    return LoadCardListBytes(table, *bytes);
+    if (!reader.open(path, &unread.readFault)) return unread;
+    LoadOutcome outcome = LoadLines(table, reader);
+    // A read that failed part-way ends loading like a faulty line would.
+    const FileReadFault& cut = reader.readFault();
+    if (cut.kind != FileReadFault::Kind::None && outcome.faultLine == 0) {
+        outcome.faultLine = reader.lineNumber() + 1;
+        outcome.fault = cut.reason();
+        outcome.faultText = cut.message();
+    }
+    return outcome;
 }
 
 std::string LoadStopMessage(const LoadOutcome& outcome) {

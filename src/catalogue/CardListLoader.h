@@ -28,8 +28,10 @@ std::string LoadStopMessage(const LoadOutcome& outcome);
 
 // Loads a card list file (Shift_JIS, CR LF) into the table, which is cleared
 // first. Sets ListVersion, MaxExpansion and FactionChangeCount. A file that
-// cannot be read leaves the table untouched and gives opened false; so does a
-// folder, a FIFO, a device or a file beyond kMaxFileBytes (ReadFileBytes).
+// cannot be opened leaves the table untouched and gives opened false; so does
+// a folder, a FIFO, a device or a file beyond kMaxFileBytes (the refusals of
+// ReadFileBytes). A read that fails part-way ends loading as a faulty line
+// does, at the line it could not finish.
 //
 // Reading stops at the end of the bytes or at the first empty line. A faulty
 // data line ends loading and has no effect of its own: its row stays empty and

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace svdb {
 
@@ -71,10 +72,10 @@ std::string FileReadFault::message() const {
     return {};
 }
 
-std::optional<std::string> ReadFileBytes(const std::string& path, FileReadFault* fault) {
-    auto fail = [fault](FileReadFault::Kind kind, int error = 0) -> std::optional<std::string> {
+int OpenFileForReading(const std::string& path, FileReadFault* fault) {
+    auto fail = [fault](FileReadFault::Kind kind, int error = 0) {
         if (fault) *fault = FileReadFault{kind, error};
-        return std::nullopt;
+        return -1;
     };
     // The path is looked at before it is opened: opening a FIFO for reading
     // waits for a writer, and opening a device may act on it.
@@ -83,10 +84,22 @@ std::optional<std::string> ReadFileBytes(const std::string& path, FileReadFault*
     if (const auto refusal = Refusal(info)) return fail(*refusal);
     // Should the path have been replaced since, opening still never waits,
     // and the file opened is looked at again.
-    const Descriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
+    Descriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
     if (file.fd < 0) return fail(FileReadFault::Kind::System, errno);
     if (::fstat(file.fd, &info) != 0) return fail(FileReadFault::Kind::System, errno);
     if (const auto refusal = Refusal(info)) return fail(*refusal);
+    return std::exchange(file.fd, -1);
+}
+
+std::optional<std::string> ReadFileBytes(const std::string& path, FileReadFault* fault) {
+    auto fail = [fault](FileReadFault::Kind kind, int error = 0) -> std::optional<std::string> {
+        if (fault) *fault = FileReadFault{kind, error};
+        return std::nullopt;
+    };
+    const Descriptor file{OpenFileForReading(path, fault)};
+    if (file.fd < 0) return std::nullopt;
+    struct stat info;
+    if (::fstat(file.fd, &info) != 0) return fail(FileReadFault::Kind::System, errno);
 
     // Room for the size the file has now and one byte more, so that a file
     // that grows (or a file of the system's that shows no size) is noticed;

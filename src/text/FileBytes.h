@@ -37,6 +37,11 @@ struct FileReadFault {
 // FIFO is never opened for reading without O_NONBLOCK).
 std::optional<std::string> ReadFileBytes(const std::string& path, FileReadFault* fault = nullptr);
 
+// Opens a regular file for reading as ReadFileBytes does, with the same
+// refusals: the open descriptor (the caller closes it), or -1 with the
+// reason in fault (when given).
+int OpenFileForReading(const std::string& path, FileReadFault* fault = nullptr);
+
 // Replaces the file's content with the bytes. False when the file cannot be
 // created or not every byte reached it.
 bool WriteFileBytes(const std::string& path, std::string_view bytes);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "text/FileBytes.h"
+#include "text/FileLineReader.h"
 #include "text/LineReader.h"
 #include "text/LineWriter.h"
 #include "text/ShiftJisCodec.h"
@@ -268,6 +269,46 @@ TEST_F(LineFiles, FailuresAreReported) {
     EXPECT_FALSE(reader.openFile(path("absent.txt")));
     std::string_view line;
     EXPECT_FALSE(reader.next(line));
+}
+
+// Read a piece at a time, a file gives the lines the same bytes give at once,
+// wherever the pieces happen to cut them.
+TEST_F(LineFiles, AFileReadInPiecesSplitsAsItsBytesDo) {
+    const std::string piece(64 * 1024, 'x');
+    const std::string rows[] = {
+        "a\r\nb\r\n",
+        "a\nb\r\nc",
+        "a\r\nb\r",
+        "\r\n\r\nx\r\n",
+        "a\rb\r\n",
+        "",
+        piece.substr(1) + "\r\nnext\r\n",  // CR LF across the first cut
+        piece + piece + "\r\n" + piece,    // lines longer than a piece
+        std::string(200000, '\n'),         // many empty lines
+    };
+    for (const std::string& bytes : rows) {
+        ASSERT_TRUE(WriteFileBytes(path("lines.txt"), bytes));
+        FileLineReader file;
+        ASSERT_TRUE(file.open(path("lines.txt")));
+        LineReader whole(bytes);
+        std::string_view a, b;
+        int n = 0;
+        for (;;) {
+            const bool more = whole.next(a);
+            ASSERT_EQ(file.next(b), more) << "line " << n;
+            if (!more) break;
+            ASSERT_EQ(b, a) << "line " << n;
+            ++n;
+        }
+        EXPECT_EQ(file.lineNumber(), whole.lineNumber());
+        EXPECT_EQ(file.readFault().kind, FileReadFault::Kind::None);
+    }
+    FileLineReader absent;
+    FileReadFault fault;
+    EXPECT_FALSE(absent.open(path("absent.txt"), &fault));
+    EXPECT_EQ(fault.kind, FileReadFault::Kind::System);
+    EXPECT_FALSE(absent.open(dir_.string(), &fault));
+    EXPECT_EQ(fault.kind, FileReadFault::Kind::Folder);
 }
 
 }  // namespace
