@@ -3,10 +3,18 @@
 #include <cassert>
 
 #include "catalogue/StringTable.h"
+#include "text/MemoryPages.h"
 
 namespace svdb {
 
-CardTable::CardTable() : records_(static_cast<std::size_t>(kSlots) * kRows) {}
+CardTable::CardTable() {
+    // The records take a few megabytes, all written at once: their pages are
+    // made present in one request rather than one at a time.
+    const std::size_t n = static_cast<std::size_t>(kSlots) * kRows;
+    records_.reserve(n);
+    MakePagesPresent(records_.data(), n * sizeof(CardRecord));
+    records_.resize(n);
+}
 
 // Copied records own their text (CardText copies do), so the copy needs no arena.
 CardTable::CardTable(const CardTable& other)
@@ -66,6 +74,7 @@ std::string& CardTable::arenaBlock(std::size_t room) {
     }
     auto block = std::make_unique<std::string>();
     block->reserve(room > kBlockSize ? room : kBlockSize);
+    MakePagesPresent(block->data(), block->capacity());
     arena_.push_back(std::move(block));
     arenaCurrent_ = arena_.size() - 1;
     return *arena_.back();

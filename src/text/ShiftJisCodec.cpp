@@ -10,6 +10,8 @@
 #include <memory>
 #include <vector>
 
+#include "text/MemoryPages.h"
+
 namespace svdb {
 
 namespace {
@@ -86,7 +88,11 @@ std::size_t utf8Of(std::uint32_t cp, char* out) {
 // CP932 to UTF-8: every single byte and every lead/trail pair.
 class DecodeTable {
   public:
-    DecodeTable() : pairs_(65536) {
+    DecodeTable() {
+        // A quarter of a megabyte, filled at once.
+        pairs_.reserve(65536);
+        MakePagesPresent(pairs_.data(), 65536 * sizeof(Utf8Char));
+        pairs_.resize(65536);
         iconv_t toUtf8 = iconv_open("UTF-8", "CP932");
         if (toUtf8 != reinterpret_cast<iconv_t>(-1)) {
             for (int b = 0; b < 256; ++b) {

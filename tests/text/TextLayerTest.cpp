@@ -8,6 +8,7 @@
 #include "text/FileLineReader.h"
 #include "text/LineReader.h"
 #include "text/LineWriter.h"
+#include "text/MemoryPages.h"
 #include "text/ShiftJisCodec.h"
 #include "text/WrapText.h"
 
@@ -309,6 +310,19 @@ TEST_F(LineFiles, AFileReadInPiecesSplitsAsItsBytesDo) {
     EXPECT_EQ(fault.kind, FileReadFault::Kind::System);
     EXPECT_FALSE(absent.open(dir_.string(), &fault));
     EXPECT_EQ(fault.kind, FileReadFault::Kind::Folder);
+}
+
+// Making pages present is a hint that never changes what they hold, whatever
+// the range: empty, inside one page, or across pages at odd ends.
+TEST(MemoryPages, PagesKeepWhatTheyHold) {
+    std::string bytes(5 * 4096 + 123, '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i * 7 + 1);
+    const std::string before = bytes;
+    MakePagesPresent(nullptr, 4096);
+    MakePagesPresent(bytes.data(), 0);
+    MakePagesPresent(bytes.data() + 1, 10);
+    MakePagesPresent(bytes.data() + 17, bytes.size() - 17);
+    EXPECT_EQ(bytes, before);
 }
 
 }  // namespace
