@@ -5,9 +5,8 @@
 #include <optional>
 #include <ostream>
 
-#include "app/AppPaths.h"
 #include "app/CommandArguments.h"
-#include "catalogue/CardListLoader.h"
+#include "app/SvdeckCardList.h"
 #include "catalogue/CardTable.h"
 #include "deck/DeckModel.h"
 #include "files/DeckCsvFile.h"
@@ -63,21 +62,17 @@ int SvdeckConvert::Run(const std::vector<std::string>& args, const std::string& 
         err << "svdeck: convert: " << message << "\n";
         return 2;
     };
-    std::string listPath = AppPaths::SvdeckCardList(programDir);
-    std::optional<std::string> title;
     const CommandArguments a = CommandArguments::Scan(args, {"--list", "--title"});
     if (a.help) {
         out << kHelp;
         return 0;
     }
     if (a.error) return usage(*a.error);
+    const SvdeckCardList list = SvdeckCardList::From(a, programDir);
+    if (list.error) return usage(*list.error);
+    std::optional<std::string> title;
     for (const auto& [option, value] : a.options) {
-        if (option == "--list") {
-            if (value.empty()) return usage("--list needs a file name");
-            listPath = value;
-        } else {
-            title = value;
-        }
+        if (option == "--title") title = value;
     }
     const std::vector<std::string>& names = a.words;
     if (names.size() != 2) return usage("needs IN and OUT (see svdeck convert --help)");
@@ -86,9 +81,9 @@ int SvdeckConvert::Run(const std::vector<std::string>& args, const std::string& 
     const std::optional<Format> format = OutputFormat(outName);
     if (!format) return usage("cannot tell the format of '" + outName + "' (.txt .csv .xml .htm)");
 
-    auto table = std::make_unique<CardTable>();
-    if (const LoadOutcome list = LoadCardList(*table, listPath); !list.opened)
-        return usage("cannot read card list '" + listPath + "': " + list.readFault.reason());
+    std::string why;
+    const std::unique_ptr<CardTable> table = list.load(why);
+    if (!table) return usage(why);
 
     // The deck as the window would hold it after opening the file: the
     // statistics are recounted from the main deck's rows.

@@ -4,10 +4,9 @@
 #include <optional>
 #include <ostream>
 
-#include "app/AppPaths.h"
 #include "app/CommandArguments.h"
+#include "app/SvdeckCardList.h"
 #include "app/SvdeckDeckInput.h"
-#include "catalogue/CardListLoader.h"
 #include "catalogue/CardTable.h"
 #include "deck/DeckModel.h"
 #include "stats/CostGraph.h"
@@ -36,25 +35,22 @@ int SvdeckCosts::Run(const std::vector<std::string>& args, const std::string& pr
         err << "svdeck: costs: " << message << "\n";
         return 2;
     };
-    std::string listPath = AppPaths::SvdeckCardList(programDir);
     const CommandArguments a = CommandArguments::Scan(args, {"--list"});
     if (a.help) {
         out << kHelp;
         return 0;
     }
     if (a.error) return usage(*a.error);
-    for (const auto& [option, value] : a.options) {
-        if (value.empty()) return usage("--list needs a file name");
-        listPath = value;
-    }
+    const SvdeckCardList list = SvdeckCardList::From(a, programDir);
+    if (list.error) return usage(*list.error);
     const std::vector<std::string>& names = a.words;
     if (names.size() != 1) return usage("needs one DECKFILE (see svdeck costs --help)");
 
     SvdeckDeckInput input = SvdeckDeckInput::Read(names[0]);
     if (!input.opened) return usage("cannot read '" + names[0] + "': " + input.reason);
-    auto table = std::make_unique<CardTable>();
-    if (const LoadOutcome list = LoadCardList(*table, listPath); !list.opened)
-        return usage("cannot read card list '" + listPath + "': " + list.readFault.reason());
+    std::string why;
+    const std::unique_ptr<CardTable> table = list.load(why);
+    if (!table) return usage(why);
 
     // The main deck as the window holds it once the file is opened.
     DeckModel deck(*table);

@@ -5,9 +5,8 @@
 #include <optional>
 #include <ostream>
 
-#include "app/AppPaths.h"
 #include "app/CommandArguments.h"
-#include "catalogue/CardListLoader.h"
+#include "app/SvdeckCardList.h"
 #include "catalogue/CardTable.h"
 #include "files/CardInfoText.h"
 
@@ -46,26 +45,23 @@ int SvdeckInfo::Run(const std::vector<std::string>& args, const std::string& pro
         err << "svdeck: info: " << message << "\n";
         return 2;
     };
-    std::string listPath = AppPaths::SvdeckCardList(programDir);
     const CommandArguments a = CommandArguments::Scan(args, {"--list"});
     if (a.help) {
         out << kHelp;
         return 0;
     }
     if (a.error) return usage(*a.error);
-    for (const auto& [option, value] : a.options) {
-        if (value.empty()) return usage("--list needs a file name");
-        listPath = value;
-    }
+    const SvdeckCardList list = SvdeckCardList::From(a, programDir);
+    if (list.error) return usage(*list.error);
     const std::vector<std::string>& words = a.words;
     if (words.size() != 2) return usage("needs NUMBER and NAME (see svdeck info --help)");
 
-    auto table = std::make_unique<CardTable>();
-    if (const LoadOutcome list = LoadCardList(*table, listPath); !list.opened)
-        return usage("cannot read card list '" + listPath + "': " + list.readFault.reason());
+    std::string why;
+    const std::unique_ptr<CardTable> table = list.load(why);
+    if (!table) return usage(why);
     const std::optional<CardRef> card = FindCard(*table, words[0], words[1]);
     if (!card) {
-        err << "svdeck: info: no card " << words[0] << " " << words[1] << " in '" << listPath
+        err << "svdeck: info: no card " << words[0] << " " << words[1] << " in '" << list.path
             << "'\n";
         return kNoSuchCard;
     }
