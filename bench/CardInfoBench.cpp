@@ -13,22 +13,12 @@
 
 namespace {
 
-// The full synthetic catalogue, loaded once.
-const svdb::CardTable& Catalogue() {
-    static const svdb::CardTable table = [] {
-        svdb::CardTable t;
-        svdb::LoadCardListBytes(t, svdb::GenerateCatalogueBytes(501, 1));
-        return t;
-    }();
-    return table;
-}
-
 // Every card, as the card list shows them with "ALL" ticked.
 std::vector<svdb::CardRef> Listed() {
     std::vector<svdb::CardRef> cards;
     for (int slot = 0; slot < svdb::CardTable::kSlots; ++slot) {
         for (int row = 0; row < svdb::CardTable::kRows; ++row) {
-            if (Catalogue().at(slot, row).occupied()) cards.push_back({slot, row});
+            if (svdb::GeneratedCatalogue().at(slot, row).occupied()) cards.push_back({slot, row});
         }
     }
     return cards;
@@ -52,26 +42,26 @@ void BM_CardInfoFile(benchmark::State& state) {
     const std::string path = TargetPath();
     std::string reason;
     for (auto _ : state) {
-        if (!svdb::WriteCardInfoFile(path, Catalogue(), cards, &reason))
+        if (!svdb::WriteCardInfoFile(path, svdb::GeneratedCatalogue(), cards, &reason))
             state.SkipWithError(reason.c_str());
     }
-    Report(state, svdb::CardInfoFileBytes(Catalogue(), cards), cards.size());
+    Report(state, svdb::CardInfoFileBytes(svdb::GeneratedCatalogue(), cards), cards.size());
 }
 
 // The blocks alone, in Shift_JIS, without the write.
 void BM_CardInfoBytesOnly(benchmark::State& state) {
     const auto cards = Listed();
     for (auto _ : state) {
-        std::string bytes = svdb::CardInfoFileBytes(Catalogue(), cards);
+        std::string bytes = svdb::CardInfoFileBytes(svdb::GeneratedCatalogue(), cards);
         benchmark::DoNotOptimize(bytes.data());
     }
-    Report(state, svdb::CardInfoFileBytes(Catalogue(), cards), cards.size());
+    Report(state, svdb::CardInfoFileBytes(svdb::GeneratedCatalogue(), cards), cards.size());
 }
 
 // The floor: the same bytes written with one buffered write.
 void BM_CardInfoFloor(benchmark::State& state) {
     const auto cards = Listed();
-    const std::string bytes = svdb::CardInfoFileBytes(Catalogue(), cards);
+    const std::string bytes = svdb::CardInfoFileBytes(svdb::GeneratedCatalogue(), cards);
     const std::string path = TargetPath();
     for (auto _ : state) {
         std::FILE* f = std::fopen(path.c_str(), "wb");
@@ -89,7 +79,7 @@ void BM_CardInfoFloor(benchmark::State& state) {
 // target, renamed over it.
 void BM_CardInfoReplacingWrite(benchmark::State& state) {
     const auto cards = Listed();
-    const std::string bytes = svdb::CardInfoFileBytes(Catalogue(), cards);
+    const std::string bytes = svdb::CardInfoFileBytes(svdb::GeneratedCatalogue(), cards);
     const std::string path = TargetPath();
     std::string reason;
     for (auto _ : state) {

@@ -39,20 +39,11 @@ QApplication& App() {
     return *app;
 }
 
-svdb::CardTable& FullCatalogue() {
-    static const std::unique_ptr<svdb::CardTable> table = [] {
-        auto t = std::make_unique<svdb::CardTable>();
-        svdb::LoadCardListBytes(*t, svdb::GenerateCatalogueBytes());
-        return t;
-    }();
-    return *table;
-}
-
 // The main window at its normal size, shown, with the full catalogue listed.
 svdb::MainWindow& Window() {
     static const std::unique_ptr<svdb::MainWindow> window = [] {
         App();
-        auto w = std::make_unique<svdb::MainWindow>(FullCatalogue());
+        auto w = std::make_unique<svdb::MainWindow>(svdb::GeneratedCatalogue());
         w->show();
         QApplication::processEvents();
         return w;

@@ -2,7 +2,6 @@
 // reads every occupied record.
 #include <benchmark/benchmark.h>
 
-#include <memory>
 
 #include "CatalogueGenerator.h"
 #include "catalogue/CardListLoader.h"
@@ -11,18 +10,9 @@
 
 namespace {
 
-const svdb::CardTable& FullCatalogue() {
-    static const std::unique_ptr<svdb::CardTable> table = [] {
-        auto t = std::make_unique<svdb::CardTable>();
-        svdb::LoadCardListBytes(*t, svdb::GenerateCatalogueBytes());
-        return t;
-    }();
-    return *table;
-}
-
 // Every PassesFilter plus the row list, with "ALL" ticked and nothing else.
 void BM_FilterWalkAll(benchmark::State& state) {
-    const svdb::CardTable& table = FullCatalogue();
+    const svdb::CardTable& table = svdb::GeneratedCatalogue();
     svdb::FilterState filter;
     filter.factionMask = svdb::kAllFactions;
     const svdb::SearchTexts texts;
@@ -39,7 +29,7 @@ BENCHMARK(BM_FilterWalkAll)->Unit(benchmark::kMicrosecond);
 // The same walk into the result of the previous one, as a window that keeps
 // its last result does: the rows' text buffers are reused.
 void BM_FilterWalkAllReused(benchmark::State& state) {
-    const svdb::CardTable& table = FullCatalogue();
+    const svdb::CardTable& table = svdb::GeneratedCatalogue();
     svdb::FilterState filter;
     filter.factionMask = svdb::kAllFactions;
     const svdb::SearchTexts texts;
@@ -54,7 +44,7 @@ BENCHMARK(BM_FilterWalkAllReused)->Unit(benchmark::kMicrosecond);
 
 // Reads each occupied record: the four texts of its row, every byte of them.
 void BM_PlainReadLoop(benchmark::State& state) {
-    const svdb::CardTable& table = FullCatalogue();
+    const svdb::CardTable& table = svdb::GeneratedCatalogue();
     std::size_t cards = 0;
     for (auto _ : state) {
         cards = 0;

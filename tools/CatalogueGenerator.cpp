@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue/CardListLoader.h"
 #include "text/LineWriter.h"
 
 namespace svdb {
@@ -210,6 +211,15 @@ std::string GenerateCatalogueBytes(int cardsPerSlot, unsigned seed) {
         }
     }
     return lines.bytes();
+}
+
+CardTable& GeneratedCatalogue() {
+    static CardTable* const table = [] {
+        auto* t = new CardTable;
+        LoadCardListBytes(*t, GenerateCatalogueBytes());
+        return t;
+    }();
+    return *table;
 }
 
 }  // namespace svdb

@@ -7,24 +7,18 @@
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
-#include <QPushButton>
 #include <QTableView>
 #include <QTest>
 #include <cstdio>
 
+#include "ToolWindow.h"
 #include "app/gui/MainWindow.h"
-#include "catalogue/CardListLoader.h"
 #include "catalogue/CardTable.h"
 #include "search/gui/CardListPane.h"
 #include "simulator/gui/TestDrawForm.h"
 #include "stats/gui/Form4.h"
-#include "widgets/AppFonts.h"
 
 namespace {
-
-void press(QWidget& w, const char* button) {
-    w.findChild<QPushButton*>(QLatin1String(button))->click();
-}
 
 bool save(QWidget* w, const char* path) {
     if (w && w->grab().save(QString::fromLocal8Bit(path))) {
@@ -43,18 +37,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("SVDB"));
-    svdb::AppFonts::installSubstitutes();
-    QApplication::setFont(svdb::AppFonts::proportional());
-
     svdb::CardTable table;
-    if (!svdb::LoadCardList(table, argv[1]).opened) {
-        std::fprintf(stderr, "cannot read %s\n", argv[1]);
-        return 1;
-    }
-    svdb::MainWindow w(table);
-    w.show();
-    w.Change_List();
+    const std::unique_ptr<svdb::MainWindow> window = svdb::OpenToolWindow(table, argv[1]);
+    if (!window) return 1;
+    svdb::MainWindow& w = *window;
     QTableView* list = w.cardListPane()->view();
     const QAbstractItemModel* cards = list->model();
 
@@ -63,12 +49,12 @@ int main(int argc, char** argv) {
     for (int r = 0; r < cards->rowCount() && w.deckModel().total(0) < 48; ++r) {
         if (cards->index(r, 1).data().toString().startsWith(QLatin1String("G-"))) continue;
         list->setCurrentIndex(cards->index(r, 0));
-        press(w, "CBadd3_0");
+        svdb::PressButton(w, "CBadd3_0");
     }
     for (int r = 0; r < cards->rowCount() && w.deckModel().total(0) < 50; ++r) {
         if (!cards->index(r, 1).data().toString().startsWith(QLatin1String("G-"))) continue;
         list->setCurrentIndex(cards->index(r, 0));
-        while (w.deckModel().total(0) < 50) press(w, "CBadd1_0");
+        while (w.deckModel().total(0) < 50) svdb::PressButton(w, "CBadd1_0");
     }
     if (w.deckModel().total(0) != 50) {
         std::fprintf(stderr, "the card list does not make a 50-card deck\n");
@@ -81,8 +67,8 @@ int main(int argc, char** argv) {
     w.findChild<QAction*>(QStringLiteral("TestDraw"))->trigger();
     svdb::TestDrawForm* sim = w.drawSimulator();
     if (sim) {
-        press(*sim, "Command4");
-        press(*sim, "Command2");
+        svdb::PressButton(*sim, "Command4");
+        svdb::PressButton(*sim, "Command2");
     }
     QTest::qWait(200);
     const bool ok = save(w.costGraph(), argv[2]) && save(sim, argv[3]);

@@ -7,17 +7,15 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTableView>
 #include <QTest>
 #include <cstdio>
 
+#include "ToolWindow.h"
 #include "app/gui/MainWindow.h"
-#include "catalogue/CardListLoader.h"
 #include "catalogue/CardTable.h"
 #include "deck/gui/DeckPane.h"
 #include "search/gui/CardListPane.h"
-#include "widgets/AppFonts.h"
 
 namespace {
 
@@ -33,10 +31,6 @@ bool pickCard(svdb::MainWindow& w, const QString& number) {
     return false;
 }
 
-void press(svdb::MainWindow& w, const char* button) {
-    w.findChild<QPushButton*>(QLatin1String(button))->click();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -45,19 +39,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("SVDB"));
-    svdb::AppFonts::installSubstitutes();
-    QApplication::setFont(svdb::AppFonts::proportional());
-
     svdb::CardTable table;
-    if (!svdb::LoadCardList(table, argv[1]).opened) {
-        std::fprintf(stderr, "cannot read %s\n", argv[1]);
-        return 1;
-    }
-    svdb::MainWindow w(table);
-    w.setStatusText(QStringLiteral("Load ") + QString::fromLocal8Bit(argv[1]));
-    w.show();
-    w.Change_List();
+    const std::unique_ptr<svdb::MainWindow> window = svdb::OpenToolWindow(table, argv[1]);
+    if (!window) return 1;
+    svdb::MainWindow& w = *window;
     const QAbstractItemModel* cards = w.cardListPane()->view()->model();
     if (cards->rowCount() == 0) {
         std::fprintf(stderr, "the card list is empty\n");
@@ -76,7 +61,7 @@ int main(int argc, char** argv) {
                     !number.startsWith(QLatin1String(prefix)))
                     continue;
                 w.cardListPane()->view()->setCurrentIndex(cards->index(r, 0));
-                press(w, "CBadd3_0");
+                svdb::PressButton(w, "CBadd3_0");
                 --wanted;
             }
         }
@@ -84,14 +69,14 @@ int main(int argc, char** argv) {
     for (int r = 0; r < cards->rowCount() && w.deckModel().total(0) < 50; ++r) {
         if (!cards->index(r, 1).data().toString().startsWith(QLatin1String("G-"))) continue;
         w.cardListPane()->view()->setCurrentIndex(cards->index(r, 0));
-        while (w.deckModel().total(0) < 50) press(w, "CBadd1_0");
+        while (w.deckModel().total(0) < 50) svdb::PressButton(w, "CBadd1_0");
     }
     // A side deck of a few answers from a third faction.
     int side = 0;
     for (int r = 0; r < cards->rowCount() && side < 3; ++r) {
         if (cards->index(r, 0).data().toString() != QStringLiteral("ネオジオン")) continue;
         w.cardListPane()->view()->setCurrentIndex(cards->index(r, 0));
-        press(w, side == 0 ? "CBadd3_1" : "CBadd1_1");
+        svdb::PressButton(w, side == 0 ? "CBadd3_1" : "CBadd1_1");
         ++side;
     }
     pickCard(w, cards->index(0, 1).data().toString());
