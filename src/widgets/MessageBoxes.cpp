@@ -7,6 +7,10 @@ std::optional<QMessageBox::StandardButton> nextAnswer;
 std::optional<MessageBoxes::Shown> lastShown;
 }  // namespace
 
+void MessageBoxes::error(QWidget* parent, const QString& text) {
+    show(parent, QString::fromUtf8("SVDBエラー"), text, QMessageBox::Critical, QMessageBox::Ok);
+}
+
 QMessageBox::StandardButton MessageBoxes::show(QWidget* parent, const QString& title,
                                                const QString& text, QMessageBox::Icon icon,
                                                QMessageBox::StandardButtons buttons) {

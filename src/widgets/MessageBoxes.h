@@ -26,6 +26,9 @@ class MessageBoxes {
                                             const QString& text, QMessageBox::Icon icon,
                                             QMessageBox::StandardButtons buttons);
 
+    // The general error box: title "SVDBエラー", the error icon and OK.
+    static void error(QWidget* parent, const QString& text);
+
     // Test seam: the next box returns this answer without showing.
     static void setNextAnswer(QMessageBox::StandardButton answer);
     // The last box asked for (shown or answered by the seam), if any.

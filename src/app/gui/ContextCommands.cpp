@@ -77,9 +77,8 @@ void ContextCommands::ContextOutput2File_Click() {
     const QString path = cardInfoFilePath();
     std::string reason;
     if (!WriteCardInfoFile(path.toStdString(), table_, listed, &reason)) {
-        MessageBoxes::show(window_, u8("SVDBエラー"),
-                           path + u8("\nファイルに出力できませんでした: ") + toQString(reason),
-                           QMessageBox::Critical, QMessageBox::Ok);
+        MessageBoxes::error(window_,
+                            path + u8("\nファイルに出力できませんでした: ") + toQString(reason));
     }
 }
 

@@ -103,7 +103,7 @@ void FileCommands::SaveHTML() {
 }
 
 void FileCommands::error(const QString& text) {
-    MessageBoxes::show(window_, u8("SVDBエラー"), text, QMessageBox::Critical, QMessageBox::Ok);
+    MessageBoxes::error(window_, text);
 }
 
 void FileCommands::cannotOpen(const QString& shownPath, const std::string& why) {

@@ -28,8 +28,7 @@ void HelpCommands::AboutSub_Click(int index) {
 
 void HelpCommands::openHelpFile() {
     const auto fail = [this](const char* what) {
-        MessageBoxes::show(window_, u8("SVDBエラー"), helpFilePath_ + u8(what),
-                           QMessageBox::Critical, QMessageBox::Ok);
+        MessageBoxes::error(window_, helpFilePath_ + u8(what));
     };
     if (!QFileInfo(helpFilePath_).isFile()) {
         fail("\nヘルプファイルが見つかりません。");

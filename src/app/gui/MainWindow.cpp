@@ -500,9 +500,8 @@ void MainWindow::SaveSettings() {
     std::string reason;
     // The shut-down goes on whatever happens here.
     if (!WriteSettingsFile(settingsPath_.toStdString(), values, &reason)) {
-        MessageBoxes::show(this, u8("SVDBエラー"),
-                           settingsPath_ + u8("\n保存できませんでした: ") + toQString(reason),
-                           QMessageBox::Critical, QMessageBox::Ok);
+        MessageBoxes::error(this,
+                            settingsPath_ + u8("\n保存できませんでした: ") + toQString(reason));
     }
 }
 

@@ -39,7 +39,7 @@ DeckPrintout PrintCommands::printout() const {
 }
 
 void PrintCommands::error(const QString& text) {
-    MessageBoxes::show(window_, u8("SVDBエラー"), text, QMessageBox::Critical, QMessageBox::Ok);
+    MessageBoxes::error(window_, text);
 }
 
 void PrintCommands::PrintDeck() {

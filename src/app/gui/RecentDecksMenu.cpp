@@ -49,10 +49,9 @@ void RecentDecksMenu::changed() {
     }
     if (failureTold_) return;
     failureTold_ = true;
-    MessageBoxes::show(
-        parentWidget(), u8("SVDBエラー"),
-        filePath_ + u8("\n最近使ったデッキの一覧を保存できませんでした: ") + toQString(reason),
-        QMessageBox::Critical, QMessageBox::Ok);
+    MessageBoxes::error(
+        parentWidget(),
+        filePath_ + u8("\n最近使ったデッキの一覧を保存できませんでした: ") + toQString(reason));
 }
 
 void RecentDecksMenu::refresh() {

@@ -41,10 +41,8 @@ bool Startup::run() {
 bool Startup::loadCardList(const QString& path) {
     const LoadOutcome outcome = loader_(table_, path.toStdString());
     if (!outcome.opened) {
-        MessageBoxes::show(chooser_.get(), u8("SVDBエラー"),
-                           path + u8("\nカードリストを読み込めません。\n") +
-                               toQString(outcome.readFault.message()),
-                           QMessageBox::Critical, QMessageBox::Ok);
+        MessageBoxes::error(chooser_.get(), path + u8("\nカードリストを読み込めません。\n") +
+                                                toQString(outcome.readFault.message()));
         return false;
     }
     loadStop_ = toQString(LoadStopMessage(outcome));
