@@ -46,8 +46,7 @@ TEST(SettingsDamage, EachDamageHasItsOutcome) {
         {damaged(Damage::LfOnly),          "LfOnly",          14, "/絵/一覧.png"},
         // A lone CR ends no line: one line beginning "[SEIRYOKU]", ignored.
         {damaged(Damage::CrOnly),          "CrOnly",          0,  nullptr},
-        // No box shows 3: reading ends there. Only the last character counts.
-        {"ALL=1\r\nRENPO=3\r\nZEON=1\r\n",                     "ValueAbove2", 1, nullptr},
+        // Only the last character of a value counts.
         {"ALL=12\r\nRENPO=-1\r\nZEON=99999999999\r\n",         "LongNumbers", 2, nullptr},
     };
     // clang-format on

@@ -1,17 +1,26 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/SvdeckCommand.h"
 #include "text/FileBytes.h"
+#include "text/ShiftJisCodec.h"
 
 namespace svdb {
 namespace {
 
+namespace fs = std::filesystem;
+
 const std::string kList = SVDB_TEST_DATA_DIR "/svdeck_cards.csv";
+const std::string kSampleList = SVDB_SOURCE_DIR "/data/SVANLIST.csv";
+const std::string kDeck = SVDB_TEST_DATA_DIR "/files/deck_with_side.txt";
 
 struct CliRun {
     int status;
@@ -62,7 +71,6 @@ TEST(SvdeckCards, FilterOptions) {
         {"黒 lists slot 2", {"--faction", "黒"}, {"C-201", "CH-202", "SPC-203"}},
         {"青 and その他", {"--faction=青,その他"}, {"U-001", "CH-001", "O-002", "G-901"}},
         {"empty faction ticks none", {"--faction", ""}, {}},
-        {"SPC- counts as command", {"--type", "COMMAND"}, {"C-201", "SPC-203"}},
         {"unit type passes the character test",
          {"--type", "UNIT", "--char", "F"},
          {"U-001", "U-101"}},
@@ -71,9 +79,6 @@ TEST(SvdeckCards, FilterOptions) {
         {"ability", {"--ability", "速攻,砂漠"}, {"U-001", "U-101"}},
         {"expansions 0 and 1", {"--expansion", "0,1"}, {"U-001", "CH-001", "O-002"}},
         {"power range 3..5 skips X", {"--number", "格闘力:3:5"}, {"CH-001", "O-002", "CH-202"}},
-        {"power range 3..9 takes X",
-         {"--number", "格闘力:3:9"},
-         {"CH-001", "O-002", "U-101", "CH-202"}},
         {"resource exact *", {"--number", "資源:*"}, {"CH-001", "C-201", "G-901"}},
         {"a minimum alone is text: power X", {"--number", "格闘力:X"}, {"U-101"}},
         {"a minimum alone is text: 03 is not 3", {"--number", "格闘力:03"}, {}},
@@ -107,9 +112,6 @@ TEST(SvdeckCards, ErrorsExitWithStatusTwo) {
         {"number bad minimum of a range", {"cards", "--number", "格闘力:X:9"}, "bad minimum"},
         {"number empty minimum", {"cards", "--number", "格闘力::9"}, "needs a minimum"},
         {"unknown text field", {"cards", "--in", "title"}, "unknown text field"},
-        {"missing card list",
-         {"cards", "--list", "/nonexistent/list.csv"},
-         "cannot read card list"},
         {"default list beside the program", {"cards"}, "/nonexistent-dir/SVANLIST.csv"},
     };
     for (const auto& row : rows) {
@@ -139,19 +141,12 @@ TEST(SvdeckCards, DefaultListIsBesideTheProgram) {
     EXPECT_EQ(Numbers(r.out), std::vector<std::string>{"G-901"});
 }
 
-}  // namespace
-}  // namespace svdb
-
-namespace svdb {
-namespace {
-
 TEST(SvdeckConvert, WritesEachFormatAndFailsClearly) {
-    namespace fs = std::filesystem;
     const fs::path dir = fs::temp_directory_path() / "svdb_convert_test";
     fs::remove_all(dir);
     fs::create_directories(dir);
-    const std::string deck = SVDB_TEST_DATA_DIR "/files/deck_with_side.txt";
-    const std::string list = SVDB_SOURCE_DIR "/data/SVANLIST.csv";
+    const std::string& deck = kDeck;
+    const std::string& list = kSampleList;
     const std::string txt = (dir / "deck.txt").string();
 
     // Text to text keeps both lists (the summary counts by this card list);
@@ -159,9 +154,9 @@ TEST(SvdeckConvert, WritesEachFormatAndFailsClearly) {
     ASSERT_EQ(Svdeck({"convert", deck, txt, "--list", list}).status, 0);
     const std::string before = *ReadFileBytes(deck), after = *ReadFileBytes(txt);
     EXPECT_EQ(after.substr(0, after.rfind("---")), before.substr(0, before.rfind("---")));
-    ASSERT_EQ(Svdeck({"convert", deck, "-", "--list", list, "--title", "新"}).status, 0);
-    EXPECT_TRUE(
-        Svdeck({"convert", deck, "-", "--list", list, "--title", "新"}).out.starts_with("新\n"));
+    const CliRun retitled = Svdeck({"convert", deck, "-", "--list", list, "--title", "新"});
+    ASSERT_EQ(retitled.status, 0);
+    EXPECT_TRUE(retitled.out.starts_with("新\n"));
     for (const char* name : {"deck.csv", "deck.xml", "deck.HTM", "deck.html"}) {
         EXPECT_EQ(Svdeck({"convert", deck, (dir / name).string(), "--list", list}).status, 0)
             << name;
@@ -177,10 +172,8 @@ TEST(SvdeckConvert, WritesEachFormatAndFailsClearly) {
     };
     // clang-format off
     const Bad bad[] = {
-        {{"convert", (dir / "missing.txt").string(), txt, "--list", list}, "cannot read"},
         {{"convert", deck, (dir / "no" / "x.xml").string(), "--list", list}, "cannot write"},
         {{"convert", deck, (dir / "x.doc").string(), "--list", list}, "format"},
-        {{"convert", deck, txt, "--list", (dir / "nolist.csv").string()}, "card list"},
         {{"convert", deck}, "IN and OUT"},
     };
     // clang-format on
@@ -188,6 +181,216 @@ TEST(SvdeckConvert, WritesEachFormatAndFailsClearly) {
         const CliRun r = Svdeck(b.args);
         EXPECT_EQ(r.status, SvdeckCommand::kUsage) << b.says;
         EXPECT_NE(r.err.find(b.says), std::string::npos) << r.err;
+    }
+    fs::remove_all(dir);
+}
+
+TEST(SvdeckInfo, PrintsTheBlockOfTheFirstCardOfThatNumberAndName) {
+    const CliRun r = Svdeck({"info", "U-1", "ノルン宙間戦仕様", "--list", kSampleList});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.out.starts_with(".U-1　ノルン宙間戦仕様\nU-1　ノルン宙間戦仕様\nCommon\n"))
+        << r.out;
+    EXPECT_NE(r.out.find("\n―変形―\nノルン宙間戦仕様 （強襲形態）\n"), std::string::npos);
+    EXPECT_TRUE(r.out.ends_with("\n―――――――――――――――――\n"));
+    EXPECT_EQ(r.out.find('\r'), std::string::npos);
+}
+
+TEST(SvdeckInfo, ClipAndChanceFailClearly) {
+    struct Row {
+        std::vector<std::string> args;
+        int status;
+        const char* says;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {{"info", "U-1", "別の名前", "--list", kSampleList}, 1, "no card"},
+        {{"info", "U-1", "--list", kSampleList}, 2, "NUMBER and NAME"},
+        {{"clip", kDeck, "--mode=trade"}, 2, "unknown option"},
+        {{"chance", "-1"}, 2, "0..32767"},
+        {{"chance", "3x"}, 2, "0..32767"},
+    };
+    // clang-format on
+    for (const Row& r : rows) {
+        const CliRun run = Svdeck(r.args);
+        EXPECT_EQ(run.status, r.status) << r.says;
+        EXPECT_NE(run.err.find(r.says), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "") << r.says;
+    }
+}
+
+TEST(SvdeckClip, PrintsTheDeckCopyInBothModes) {
+    const CliRun normal = Svdeck({"clip", kDeck});
+    ASSERT_EQ(normal.status, 0) << normal.err;
+    EXPECT_TRUE(normal.out.starts_with("-- メインボード --\n連邦 U-1 レイヴン"));
+    EXPECT_NE(normal.out.find("\n" + std::string(26, ' ') + "Total 32\n\n-- サイドボード --\n"),
+              std::string::npos);
+    EXPECT_TRUE(normal.out.ends_with("\n∀ U-6 ソレイユ" + std::string(15, ' ') + " × 2\n"));
+
+    const CliRun trade = Svdeck({"clip", kDeck, "--trade"});
+    ASSERT_EQ(trade.status, 0);
+    EXPECT_TRUE(trade.out.starts_with("-- 希望 --\n"));
+    EXPECT_EQ(trade.out.find("Total"), std::string::npos);
+    EXPECT_NE(trade.out.find("\n\n-- 提供 --\n"), std::string::npos);
+
+    // A comma-separated deck with no entry: nothing to copy.
+    const std::string empty = (fs::temp_directory_path() / "svdb_clip_empty.csv").string();
+    ASSERT_TRUE(WriteFileBytes(empty, "x,y\r\n"));
+    const CliRun none = Svdeck({"clip", empty});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.out, "");
+    EXPECT_NE(none.err.find("empty"), std::string::npos);
+    fs::remove(empty);
+}
+
+TEST(SvdeckChance, PrintsTheChanceOfKCopies) {
+    EXPECT_EQ(Svdeck({"chance", "3"}).out, "32.43%\n");
+    EXPECT_EQ(Svdeck({"chance", "0"}).out, "0.00%\n");
+    EXPECT_EQ(Svdeck({"chance", "32767"}).out, "100.00%\n");
+}
+
+class SvdeckDrawCosts : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        // A folder of each test's own: the tests may run side by side.
+        dir = fs::temp_directory_path() /
+              (std::string("svdb_draw_costs_") +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    // A comma-separated deck file of these lines (UTF-8 here, Shift_JIS on disk).
+    std::string deckCsv(const std::string& name, const std::string& lines) {
+        const std::string path = (dir / name).string();
+        EXPECT_TRUE(WriteFileBytes(path, ShiftJisCodec::encode(lines)));
+        return path;
+    }
+    // Fifty entries of one copy, 連邦 U-1 名1 .. 連邦 U-50 名50, and one entry less.
+    std::string fifty(int entries = 50) {
+        std::string lines;
+        for (int i = 1; i <= entries; ++i) {
+            const std::string n = std::to_string(i);
+            lines += "連邦,U-" + n + ",名" + n + ",1\r\n";
+        }
+        return deckCsv("deck" + std::to_string(entries) + ".CSV", lines);
+    }
+
+    fs::path dir;
+};
+
+std::string Line(const std::string& out, int index) {
+    std::istringstream lines(out);
+    std::string line;
+    for (int i = 0; i <= index; ++i) std::getline(lines, line);
+    return line;
+}
+
+TEST_F(SvdeckDrawCosts, DrawPrintsTheOrderAfterEachShuffle) {
+    const std::string deck = fifty();
+    using V = std::vector<std::string>;
+    // clang-format off
+    const struct { V shuffles; const char* first; const char* second; } cases[] = {
+        {{},                               "連邦 U-1 名1",  "連邦 U-2 名2"},
+        {{"--shuffle", "2"},               "連邦 U-11 名11", "連邦 U-21 名21"},
+        {{"--shuffle=50"},                 "連邦 U-50 名50", "連邦 U-1 名1"},
+        {{"--shuffle", "2", "--shuffle", "2"}, "連邦 U-15 名15", "連邦 U-19 名19"},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        V args = {"draw", deck};
+        args.insert(args.end(), c.shuffles.begin(), c.shuffles.end());
+        const CliRun r = Svdeck(args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 50);
+        EXPECT_EQ(Line(r.out, 0), c.first);
+        EXPECT_EQ(Line(r.out, 1), c.second);
+    }
+}
+
+TEST_F(SvdeckDrawCosts, DrawRefusals) {
+    const std::string deck = fifty();
+    // clang-format off
+    const struct { std::vector<std::string> args; int status; const char* says; } cases[] = {
+        {{"draw", fifty(49)},                    1, "デッキは必ず５０枚で構成しなければなりません"},
+        {{"draw", deck, "--shuffle", "1"},       2, "bad cut '1'"},
+        {{"draw", deck, "--shuffle", "51"},      2, "bad cut '51'"},
+        {{"draw", deck, "--shuffle", "x"},       2, "bad cut 'x'"},
+        {{"draw", deck, "--shuffle"},            2, "needs a value"},
+        {{"draw"},                               2, "needs one DECKFILE"},
+        {{"draw", deck, "--cut", "3"},           2, "unknown option '--cut'"},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        const CliRun r = Svdeck(c.args);
+        EXPECT_EQ(r.status, c.status) << c.says;
+        EXPECT_EQ(r.out, "") << c.says;
+        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+    }
+}
+
+TEST_F(SvdeckDrawCosts, CostsPrintsTheThreeSections) {
+    const std::string deck = deckCsv("costs.csv",
+                                     "連邦,U-001,ベルク,3\r\n"
+                                     "連邦,CH-001,リオ,2\r\n"
+                                     "その他,G-901,基地,5\r\n"
+                                     "ティターンズ,SPC-203,特別命令,1\r\n"
+                                     "ジオン,U-101,グラナト,1\r\n");
+    const CliRun r = Svdeck({"costs", deck, "--list", kList});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "合計国力\n2\t4\n3\t2\n5\t1\n"
+              "指定国力\n1\t4\n2\t2\n3\t1\n"
+              "資源\n0\t2\n1\t4\n2\t1\n");
+
+    EXPECT_NE(Svdeck({"costs", deck}).err.find("/nonexistent-dir/SVANLIST.csv"), std::string::npos);
+}
+
+// Every command refuses a card list or deck file that is a folder, a FIFO,
+// a device, too large or gone, at once, with its reason and status 2, and
+// writes nothing.
+TEST(SvdeckBadFiles, EveryReaderRefusesWhatIsNoFileOfOurs) {
+    const fs::path dir =
+        fs::temp_directory_path() / ("svdb_svdeck_bad_" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir / "folder");
+    const std::string fifo = (dir / "fifo").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    const std::string huge = (dir / "huge.txt").string();
+    std::ofstream{huge};
+    fs::resize_file(huge, kMaxFileBytes + 1);
+    const std::string out = (dir / "out.txt").string();
+    struct Bad {
+        std::string path;
+        const char* reason;
+    };
+    const Bad bads[] = {
+        {(dir / "folder").string(), "Is a directory"},
+        {fifo, "Not a regular file"},
+        {"/dev/zero", "Not a regular file"},
+        {huge, "File too large (more than 64 MB)"},
+        {(dir / "gone.txt").string(), "No such file or directory"},
+    };
+    for (const Bad& bad : bads) {
+        const std::vector<std::vector<std::string>> commands = {
+            {"cards", "--list", bad.path},
+            {"convert", kDeck, out, "--list", bad.path},
+            {"convert", bad.path, out, "--list", kList},
+            {"costs", kDeck, "--list", bad.path},
+            {"costs", bad.path, "--list", kList},
+            {"draw", bad.path},
+            {"info", "U-001", "ベルク", "--list", bad.path},
+            {"clip", bad.path},
+        };
+        for (const auto& args : commands) {
+            SCOPED_TRACE(args[0] + " " + bad.path);
+            const CliRun r = Svdeck(args);
+            EXPECT_EQ(r.status, 2);
+            EXPECT_EQ(r.out, "");
+            EXPECT_NE(r.err.find(bad.path), std::string::npos) << r.err;
+            EXPECT_NE(r.err.find(bad.reason), std::string::npos) << r.err;
+            EXPECT_FALSE(fs::exists(out));
+        }
     }
     fs::remove_all(dir);
 }

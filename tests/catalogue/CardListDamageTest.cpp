@@ -56,8 +56,6 @@ TEST(CardListDamage, EachDamageHasItsOutcome) {
         {damaged(Damage::CrOnly),          "CrOnly",          0, "9\r連邦", ""},
         {kGood + CardLine("連邦", "U-4", "X", "256"), "CostAbove255", 3, "9",
                                                      "5 行目で読み込みを中断しました（6 列目が 0～255 の整数ではありません）"},
-        {kGood + CardLine("連邦", "U-4", "X", "-1"),  "NegativeCost", 3, "9",
-                                                     "5 行目で読み込みを中断しました（6 列目が 0～255 の整数ではありません）"},
         {kGood + CardLine("連邦", "U-4", "X", "99999999999999999999"), "HugeCost", 3, "9",
                                                      "5 行目で読み込みを中断しました（6 列目が 0～255 の整数ではありません）"},
     };

@@ -89,7 +89,6 @@ TEST(LoadCardList, FaultsEndLoadingAndKeepEarlierCards) {
         {"short faction name", Line({{1, "ティタ"}})},
         {"slot already full", full501 + Line({{1, "ジオン"}})},
         {"nation cost not a number", Line({{5, "a"}})},
-        {"nation cost empty", Line({{5, ""}})},
         {"all cost above 255", Line({{6, "256"}})},
         {"expansion negative", Line({{53, "-1"}})},
         {"prevent without closing parenthesis", Line({{12, "プリベント(2"}})},
@@ -400,10 +399,9 @@ TEST(LoadCardList, SlotsFactionChangesAndMaxExpansion) {
     EXPECT_EQ(table.occupiedCount(), 4);
 }
 
+// More damaged lists, cut, in UTF-8 and so on, are in CardListDamageTest.
 TEST(LoadCardList, BadInputNeverCrashesAndKeepsEarlierCards) {
-    std::string utf8List = "#VERSION 1\r\n";
-    std::string card = Line();
-    std::string utf8Card = ShiftJisCodec::decode(card);  // the same card written as UTF-8
+    const std::string card = Line();
     std::string junk;
     for (int i = 0; i < 4096; ++i) junk += static_cast<char>((i * 131 + 7) % 256);
     struct Row {
@@ -412,14 +410,9 @@ TEST(LoadCardList, BadInputNeverCrashesAndKeepsEarlierCards) {
         int cards;
     };
     const Row rows[] = {
-        {"card list in UTF-8", utf8List + utf8Card + utf8Card, 0},
-        {"truncated line", card + card.substr(0, 40), 1},
-        {"line of 1 MB", card + std::string(1 << 20, 'a') + "\r\n" + card, 1},
         {"line of 1 MB of commas", card + std::string(1 << 20, ',') + "\r\n", 1},
         {"binary junk", card + junk, 1},
         {"nul bytes", card + std::string(100, '\0'), 1},
-        {"lead byte cut off at the end", card + card.substr(0, 5) + "\x83", 1},
-        {"no lines", "", 0},
     };
     for (const Row& r : rows) {
         CardTable table;

@@ -13,15 +13,18 @@ namespace {
 using testing::Entry;
 using testing::Ref;
 
+// Both lists hold the rows expected, and each total is the sum of its copies.
+void ExpectLists(const DeckModel& m, const std::vector<DeckEntry>& main,
+                 const std::vector<DeckEntry>& side) {
+    EXPECT_TRUE(testing::SameRows(m.list(0).rows, main)) << testing::Describe(m.list(0).rows);
+    EXPECT_TRUE(testing::SameRows(m.list(1).rows, side)) << testing::Describe(m.list(1).rows);
+    for (int i : {0, 1}) EXPECT_EQ(m.total(i), SumOfCopies(m.list(i).rows)) << "list " << i;
+}
+
 class DeckModelTest : public ::testing::Test {
   protected:
     CardTable table = testing::MakeTestTable();
     DeckModel model{table};
-
-    void ExpectTotalsAreSums() {
-        for (int i : {0, 1})
-            EXPECT_EQ(model.total(i), SumOfCopies(model.list(i).rows)) << "list " << i;
-    }
 };
 
 // Adding under the copy rules. Each row starts from the given lists (loaded
@@ -93,11 +96,7 @@ TEST_F(DeckModelTest, AddRules) {
         std::int16_t copies = static_cast<std::int16_t>(c.asked);
         EXPECT_EQ(m.AddListItem(c.card, copies, c.list, c.options), c.added);
         EXPECT_EQ(copies, c.copiesAfter);
-        EXPECT_TRUE(testing::SameRows(m.list(0).rows, c.mainAfter))
-            << testing::Describe(m.list(0).rows);
-        EXPECT_TRUE(testing::SameRows(m.list(1).rows, c.sideAfter))
-            << testing::Describe(m.list(1).rows);
-        for (int i : {0, 1}) EXPECT_EQ(m.total(i), SumOfCopies(m.list(i).rows));
+        ExpectLists(m, c.mainAfter, c.sideAfter);
     }
 }
 
@@ -149,11 +148,7 @@ TEST_F(DeckModelTest, MoveRules) {
         DeckModel m(table);
         m.ReplaceDecks(c.main, c.side);
         EXPECT_EQ(m.MoveOneCopy(c.to, c.sourceRow), c.moved);
-        EXPECT_TRUE(testing::SameRows(m.list(0).rows, c.mainAfter))
-            << testing::Describe(m.list(0).rows);
-        EXPECT_TRUE(testing::SameRows(m.list(1).rows, c.sideAfter))
-            << testing::Describe(m.list(1).rows);
-        for (int i : {0, 1}) EXPECT_EQ(m.total(i), SumOfCopies(m.list(i).rows));
+        ExpectLists(m, c.mainAfter, c.sideAfter);
     }
 }
 
@@ -184,12 +179,10 @@ TEST_F(DeckModelTest, Removals) {
     model.RemoveOneCopy(0, 1);  // the last copy takes the row with it
     EXPECT_EQ(model.list(0).size(), 2);
     EXPECT_EQ(model.total(0), 6);
-    ExpectTotalsAreSums();
+    EXPECT_EQ(model.total(1), 1);
 
     model.RemoveEntry(0, 0);  // an entry above three copies goes whole
-    EXPECT_TRUE(testing::SameRows(model.list(0).rows, {Entry("連邦", "CH-1", "リオ", 1)}));
-    EXPECT_EQ(model.total(0), 1);
-    ExpectTotalsAreSums();
+    ExpectLists(model, {Entry("連邦", "CH-1", "リオ", 1)}, {Entry("連邦", "O-1", "基地", 1)});
 
     model.RemoveOneCopy(1, 0);
     EXPECT_TRUE(model.list(1).empty());

@@ -33,22 +33,6 @@ class DeckStatsTest : public ::testing::Test {
     DeckStats stats{table};
 };
 
-TEST_F(DeckStatsTest, ThreeUnitsOfOneFaction) {
-    stats.TallyCard("ジオン", "U-2", 3);
-    EXPECT_EQ(stats.typeCount(CardType::Unit), 3);
-    EXPECT_EQ(stats.factionCount(1), 3);
-    EXPECT_EQ(stats.rarityCount(Rarity::Common), 3);
-    EXPECT_EQ(stats.barCount(), 1);
-    EXPECT_EQ(stats.barOfSlot(1), 1);
-    EXPECT_EQ(stats.slotsWithBar(), 0x02);
-    const auto bar = stats.LayoutFactionBar(120.0, 3);
-    ASSERT_EQ(bar.size(), 1u);
-    EXPECT_EQ(bar[0].slot, 1);
-    EXPECT_DOUBLE_EQ(bar[0].left, 0.0);
-    EXPECT_DOUBLE_EQ(bar[0].width, 120.0);
-    EXPECT_EQ(bar[0].colour, (Rgb{153, 204, 153}));
-}
-
 // Which counters one tally moves: type, faction slot and rarity.
 TEST_F(DeckStatsTest, CountersOfOneTally) {
     struct Case {
@@ -93,10 +77,14 @@ TEST_F(DeckStatsTest, SegmentsKeepTheOrderOfFirstEntry) {
     stats.TallyCard("連邦", "U-1", 1);
     stats.TallyCard("ジオン", "U-3", 1);
     EXPECT_EQ(stats.barCount(), 2);
+    EXPECT_EQ(stats.barOfSlot(1), 1);
+    EXPECT_EQ(stats.slotsWithBar(), 0x03);
     auto bar = stats.LayoutFactionBar(100.0, 4);
     ASSERT_EQ(bar.size(), 2u);
     EXPECT_EQ(bar[0].slot, 1);
+    EXPECT_DOUBLE_EQ(bar[0].left, 0.0);
     EXPECT_DOUBLE_EQ(bar[0].width, 75.0);
+    EXPECT_EQ(bar[0].colour, (Rgb{153, 204, 153}));
     EXPECT_EQ(bar[1].slot, 0);
     EXPECT_EQ(bar[1].position, 2);
     EXPECT_DOUBLE_EQ(bar[1].left, 75.0);

@@ -85,55 +85,37 @@ TEST(ShiftJisCodec, LeadByteNeverSwallowsALowSeparator) {
     }
 }
 
-TEST(ShiftJisCodec, DecodeSplitCountsSeparatorsBeyondItsRoom) {
-    struct Row {
-        const char* name;
-        std::size_t room;
-        std::size_t count;
-        std::vector<std::size_t> noted;
-    };
-    const Row rows[] = {
-        {"no room", 0, 4, {}},
-        {"room for some", 2, 4, {0, 1}},
-        {"room for all", 4, 4, {0, 1, 5, 7}},
-        {"room to spare", 6, 4, {0, 1, 5, 7, 0, 0}},
-    };
-    for (const Row& r : rows) {
-        std::string out;
-        std::vector<std::size_t> offsets(r.room, 0);
-        EXPECT_EQ(ShiftJisCodec::decodeSplitAppend(",,\x83\x5C,x,", ',', out, offsets), r.count)
-            << r.name;
-        EXPECT_EQ(offsets, r.noted) << r.name;
-        EXPECT_EQ(out, ",,ソ,x,") << r.name;
-    }
-}
-
-// Text after the last separator, and separators past the room, leave the
-// entries after those noted as they were.
-TEST(ShiftJisCodec, DecodeSplitLeavesEntriesPastTheNotedOnes) {
+// Separators past the room are counted but not noted; the entries past the
+// noted ones, and text after the last separator, leave them as they were.
+TEST(ShiftJisCodec, DecodeSplitNotesOnlyWhatItHasRoomFor) {
+    std::vector<std::size_t> large(100, 99);
+    large[0] = 1;
     struct Row {
         const char* name;
         const char* bytes;
         std::size_t room;
         std::size_t count;
         std::vector<std::size_t> noted;
+        std::string out;
     };
+    // clang-format off
     const Row rows[] = {
-        {"text after the last", ",,\x83\x5C,x,yz", 6, 4, {0, 1, 5, 7, 99, 99}},
-        {"text only", "abc", 3, 0, {99, 99, 99}},
-        {"full room, text after", ",a,b,c", 2, 3, {0, 2}},
-        {"large room", "a,b", 100, 1,
-         [] {
-             std::vector<std::size_t> v(100, 99);
-             v[0] = 1;
-             return v;
-         }()},
+        {"no room",               ",,\x83\x5C,x,",   0,   4, {},                   ",,ソ,x,"},
+        {"room for some",         ",,\x83\x5C,x,",   2,   4, {0, 1},               ",,ソ,x,"},
+        {"room for all",          ",,\x83\x5C,x,",   4,   4, {0, 1, 5, 7},         ",,ソ,x,"},
+        {"room to spare",         ",,\x83\x5C,x,",   6,   4, {0, 1, 5, 7, 99, 99}, ",,ソ,x,"},
+        {"text after the last",   ",,\x83\x5C,x,yz", 6,   4, {0, 1, 5, 7, 99, 99}, ",,ソ,x,yz"},
+        {"text only",             "abc",             3,   0, {99, 99, 99},         "abc"},
+        {"full room, text after", ",a,b,c",          2,   3, {0, 2},               ",a,b,c"},
+        {"large room",            "a,b",             100, 1, large,                "a,b"},
     };
+    // clang-format on
     for (const Row& r : rows) {
         std::string out;
         std::vector<std::size_t> offsets(r.room, 99);
         EXPECT_EQ(ShiftJisCodec::decodeSplitAppend(r.bytes, ',', out, offsets), r.count) << r.name;
         EXPECT_EQ(offsets, r.noted) << r.name;
+        EXPECT_EQ(out, r.out) << r.name;
     }
 }
 
@@ -264,8 +246,6 @@ TEST_F(LineFiles, FailuresAreReported) {
     EXPECT_FALSE(writer.writeTo(path("missing/dir/out.txt")));
     EXPECT_FALSE(writer.writeTo(dir_.string()));  // a folder, not a file
 
-    EXPECT_FALSE(ReadFileBytes(path("absent.txt")).has_value());
-    EXPECT_FALSE(ReadFileBytes(dir_.string()).has_value());
     LineReader reader;
     EXPECT_FALSE(reader.openFile(path("absent.txt")));
     std::string_view line;

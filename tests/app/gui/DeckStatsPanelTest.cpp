@@ -46,19 +46,16 @@ class DeckStatsPanelTest : public DeckWindowTest {
     }
 };
 
-TEST_F(DeckStatsPanelTest, StartsAtZeroWithRedTotals) {
+TEST_F(DeckStatsPanelTest, CountersAndBarsStartEmptyAndFollowAddsAndRemovals) {
+    window->showGraphFrame(2);
     EXPECT_EQ(counters(), std::vector<int>(15, 0));
     EXPECT_EQ(total(0), QStringLiteral("0"));
     EXPECT_EQ(totalColour(0), QColor(255, 0, 0));
     EXPECT_EQ(totalColour(1), QColor(255, 0, 0));
-    window->showGraphFrame(2);
     EXPECT_EQ(runs(window->deckInfoPane()->factionBar()), std::vector<QColor>{Qt::white});
     for (int k = 1; k <= 5; ++k)
         EXPECT_EQ(runs(window->deckInfoPane()->typeBar(k)), std::vector<QColor>{Qt::white});
-}
 
-TEST_F(DeckStatsPanelTest, CountersAndBarsFollowAddsAndRemovals) {
-    window->showGraphFrame(2);
     // Three グラナト (UNIT, slot 1, Common).
     add("U-2", "CBadd3_0");
     EXPECT_EQ(counters(), (std::vector<int>{0, 3, 0, 0, 0, 0, 3, 0, 0, 0, 0, 0, 0, 0, 3}));

@@ -19,7 +19,6 @@
 #include "app/AppPaths.h"
 #include "app/gui/MainWindow.h"
 #include "app/gui/Startup.h"
-#include "catalogue/CardListLoader.h"
 #include "catalogue/CardTable.h"
 #include "deck/DeckModel.h"
 #include "files/gui/FileWindow.h"
@@ -171,19 +170,6 @@ TEST_F(StartupTest, ClosingTheChooserWithoutAListEndsTheProgram) {
 
     EXPECT_EQ(abandoned.count(), 1);
     EXPECT_EQ(startup.mainWindow(), nullptr);
-}
-
-TEST_F(StartupTest, TheSampleCardListLoadsIntoTheCatalogue) {
-    const QString sample = QStringLiteral(SVDB_SOURCE_DIR "/data/SVANLIST.csv");
-    if (!QFile::exists(sample)) GTEST_SKIP() << "no sample card list";
-    ASSERT_TRUE(QFile::copy(sample, cardListPath()));
-    Startup startup(table, dir.path(),
-                    [](CardTable& t, const std::string& path) { return LoadCardList(t, path); });
-
-    EXPECT_TRUE(startup.run());
-
-    EXPECT_GT(table.occupiedCount(), 0);
-    expectShownAsAtStart(startup.mainWindow(), cardListPath());
 }
 
 TEST_F(StartupTest, ADeckNamedAtStartOpensAndADroppedDeckFileToo) {

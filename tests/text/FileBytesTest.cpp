@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/types.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "text/FileBytes.h"
@@ -13,22 +16,84 @@ namespace svdb {
 namespace {
 
 namespace fs = std::filesystem;
+using Kind = FileReadFault::Kind;
 
-class WriteFileReplacingTest : public ::testing::Test {
+// A folder of each test's own: the tests may run side by side.
+class FileBytesTest : public ::testing::Test {
   protected:
     void SetUp() override {
         dir = fs::temp_directory_path() /
-              ("svdb_replace_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+              ("svdb_filebytes_" + std::to_string(::getpid()) + "_" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir);
         fs::create_directories(dir);
     }
     void TearDown() override { fs::remove_all(dir); }
+    std::string path(const char* name) const { return (dir / name).string(); }
     int entries() const { return static_cast<int>(std::distance(fs::directory_iterator(dir), {})); }
     fs::path dir;
 };
 
-TEST_F(WriteFileReplacingTest, ReplacesWholeOrLeavesTheOldFile) {
+// Only a regular file within the bound is read; everything else is refused
+// at once (a FIFO without a writer never blocks) with a reason for svdeck and
+// a message for the window.
+TEST_F(FileBytesTest, ReadsOnlyRegularFilesWithinTheBound) {
+    ASSERT_EQ(::mkfifo(path("fifo").c_str(), 0644), 0);
+    fs::create_symlink(path("fifo"), path("link_to_fifo"));
+    fs::create_directories(path("folder"));
+    std::ofstream(path("empty"));
+    std::ofstream(path("small")) << "abc";
+    // A sparse file one byte past the bound: refused by its size, never read.
+    std::ofstream(path("huge"));
+    fs::resize_file(path("huge"), kMaxFileBytes + 1);
+
+    struct Row {
+        std::string path;
+        Kind kind;
+        int error;
+        const char* message;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {path("empty"),        Kind::None,           0,      ""},
+        {path("small"),        Kind::None,           0,      ""},
+        // A file of the system's that shows no size is read whole all the same.
+        {"/proc/self/status",  Kind::None,           0,      ""},
+        {path("missing"),      Kind::System,         ENOENT, "ファイルが見つかりません。"},
+        {path("folder"),       Kind::Folder,         0,      "フォルダーは読み込めません。"},
+        {path("fifo"),         Kind::NotRegularFile, 0,      "通常のファイルではないため読み込めません。"},
+        {path("link_to_fifo"), Kind::NotRegularFile, 0,      "通常のファイルではないため読み込めません。"},
+        {"/dev/zero",          Kind::NotRegularFile, 0,      "通常のファイルではないため読み込めません。"},
+        {"/dev/null",          Kind::NotRegularFile, 0,      "通常のファイルではないため読み込めません。"},
+        {path("huge"),         Kind::TooLarge,       0,      "ファイルが大きすぎます（64 MB まで）。"},
+    };
+    // clang-format on
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.path);
+        FileReadFault fault;
+        const std::optional<std::string> bytes = ReadFileBytes(r.path, &fault);
+        EXPECT_EQ(bytes.has_value(), r.kind == Kind::None);
+        EXPECT_EQ(fault.kind, r.kind);
+        EXPECT_EQ(fault.error, r.error);
+        EXPECT_EQ(fault.message(), r.message);
+        EXPECT_EQ(fault.reason().empty(), r.kind == Kind::None);
+    }
+    EXPECT_EQ(ReadFileBytes(path("small")), std::string("abc"));
+    EXPECT_NE(ReadFileBytes("/proc/self/status")->find("Pid:"), std::string::npos);
+}
+
+TEST_F(FileBytesTest, AFileWithoutReadPermissionIsRefused) {
+    if (::geteuid() == 0) GTEST_SKIP() << "running as root, which may read any file";
+    std::ofstream(path("secret")) << "abc";
+    fs::permissions(path("secret"), fs::perms::none);
+    FileReadFault fault;
+    EXPECT_FALSE(ReadFileBytes(path("secret"), &fault));
+    EXPECT_EQ(fault.kind, Kind::System);
+    EXPECT_EQ(fault.error, EACCES);
+    EXPECT_EQ(fault.message(), "ファイルを読む権限がありません。");
+}
+
+TEST_F(FileBytesTest, ReplacesWholeOrLeavesTheOldFile) {
     const std::string target = (dir / "deck.txt").string();
     std::string reason;
     ASSERT_TRUE(WriteFileReplacing(target, "first\r\n", &reason)) << reason;
@@ -56,7 +121,7 @@ TEST_F(WriteFileReplacingTest, ReplacesWholeOrLeavesTheOldFile) {
 // Whatever stops a save, the previous file stays byte for byte and nothing
 // is left beside it: a full disk (its failing write injected), a FIFO or a
 // device where the file should go.
-TEST_F(WriteFileReplacingTest, FailuresLeaveThePreviousFileAndWhatIsInTheWay) {
+TEST_F(FileBytesTest, FailuresLeaveThePreviousFileAndWhatIsInTheWay) {
     const std::string target = (dir / "deck.txt").string();
     const std::string old = "old\r\n\x98\x41\x96\x4D\r\n";
     ASSERT_TRUE(WriteFileReplacing(target, old));
@@ -84,7 +149,7 @@ TEST_F(WriteFileReplacingTest, FailuresLeaveThePreviousFileAndWhatIsInTheWay) {
 
 // A disk that really fills up: a small tmpfs, where the system allows this
 // process to mount one.
-TEST_F(WriteFileReplacingTest, AFullDiskLeavesThePreviousFile) {
+TEST_F(FileBytesTest, AFullDiskLeavesThePreviousFile) {
     const fs::path disk = dir / "disk";
     fs::create_directories(disk);
     if (::mount("svdb_full", disk.c_str(), "tmpfs", 0, "size=64k") != 0) {
