@@ -1,7 +1,11 @@
 #include "files/CardInfoText.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstring>
+#include <thread>
+#include <vector>
 
 #include "catalogue/AbilitySummary.h"
 #include "catalogue/CardType.h"
@@ -49,13 +53,37 @@ struct Utf8Out {
     void piece(Piece p) { out += kPieces[p]; }
 };
 
-// A block in Shift_JIS: the card's texts are encoded as they are appended.
-struct ShiftJisOut {
-    std::string& out;
-    const std::array<std::string, kPieceCount>& pieces = EncodedPieces();
-    void text(std::string_view t) { ShiftJisCodec::encodeAppend(t, out); }
-    void ascii(std::string_view t) { out += t; }
-    void piece(Piece p) { out += pieces[p]; }
+// Blocks in Shift_JIS: the card's texts are encoded as they are appended,
+// straight into the string's room, which is cut to what was written by
+// finish().
+class ShiftJisOut {
+  public:
+    // Starts after out's present content, with room for roomHint bytes.
+    ShiftJisOut(std::string& out, std::size_t roomHint) : out_(out), used_(out.size()) {
+        out_.resize(used_ + roomHint);
+    }
+    void text(std::string_view t) {
+        room(t.size());  // no character grows in Shift_JIS
+        used_ =
+            static_cast<std::size_t>(ShiftJisCodec::encodeTo(t, out_.data() + used_) - out_.data());
+    }
+    void ascii(std::string_view t) { bytes(t); }
+    void piece(Piece p) { bytes(pieces_[p]); }
+    void finish() { out_.resize(used_); }
+
+  private:
+    void room(std::size_t n) {
+        if (out_.size() - used_ < n) out_.resize(std::max(out_.size() * 2, used_ + n + 4096));
+    }
+    void bytes(std::string_view b) {
+        room(b.size());
+        std::memcpy(out_.data() + used_, b.data(), b.size());
+        used_ += b.size();
+    }
+
+    std::string& out_;
+    std::size_t used_;
+    const std::array<std::string, kPieceCount>& pieces_ = EncodedPieces();
 };
 
 template <class Out>
@@ -176,27 +204,52 @@ void WriteCardInfo(const CardTable& table, CardRef card, std::string& out) {
     }
 }
 
+std::vector<std::string> CardInfoFileParts(const CardTable& table, std::span<const CardRef> cards) {
+    // Each part is a run of cards of its own: a long list is cut into as many
+    // runs as the machine has cores (at most four), written side by side.
+    constexpr std::size_t kCardsPerPart = 512;
+    constexpr unsigned kMostParts = 4;
+    static const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    const std::size_t partCount = std::max<std::size_t>(
+        1, std::min<std::size_t>({cores, kMostParts, cards.size() / kCardsPerPart}));
+    std::vector<std::string> parts(partCount);
+    auto writePart = [&](std::size_t k) {
+        const std::span<const CardRef> run =
+            cards.subspan(cards.size() * k / partCount,
+                          cards.size() * (k + 1) / partCount - cards.size() * k / partCount);
+        // Room for every block at once: a block takes a few hundred bytes
+        // beyond its card's texts, which take no more room in Shift_JIS than
+        // in UTF-8.
+        std::size_t room = 0;
+        for (const CardRef& card : run) {
+            if (const CardRecord* r = OccupiedCard(table, card))
+                room += 2 * r->front.name.size() + r->front.text.size() +
+                        r->transformed.text.size() + 384;
+        }
+        ShiftJisOut sink(parts[k], room);
+        for (const CardRef& card : run) {
+            if (const CardRecord* r = OccupiedCard(table, card)) Block(sink, *r);
+        }
+        sink.finish();
+    };
+    std::vector<std::jthread> helpers;
+    for (std::size_t k = 1; k < partCount; ++k) helpers.emplace_back(writePart, k);
+    writePart(0);
+    return parts;  // the helpers are joined first
+}
+
 std::string CardInfoFileBytes(const CardTable& table, std::span<const CardRef> cards) {
-    // Room for every block at once: a block takes a few hundred bytes beyond
-    // its card's texts, which take no more room in Shift_JIS than in UTF-8.
-    std::size_t room = 0;
-    for (const CardRef& card : cards) {
-        if (const CardRecord* r = OccupiedCard(table, card))
-            room +=
-                2 * r->front.name.size() + r->front.text.size() + r->transformed.text.size() + 384;
-    }
-    std::string bytes;
-    bytes.reserve(room);
-    ShiftJisOut sink{bytes};
-    for (const CardRef& card : cards) {
-        if (const CardRecord* r = OccupiedCard(table, card)) Block(sink, *r);
-    }
+    std::vector<std::string> parts = CardInfoFileParts(table, cards);
+    std::string bytes = std::move(parts.front());
+    for (std::size_t k = 1; k < parts.size(); ++k) bytes += parts[k];
     return bytes;
 }
 
 bool WriteCardInfoFile(const std::string& path, const CardTable& table,
                        std::span<const CardRef> cards, std::string* reason) {
-    return WriteFileReplacing(path, CardInfoFileBytes(table, cards), reason);
+    const std::vector<std::string> parts = CardInfoFileParts(table, cards);
+    const std::vector<std::string_view> pieces(parts.begin(), parts.end());
+    return WriteFileReplacing(path, pieces, reason);
 }
 
 }  // namespace svdb

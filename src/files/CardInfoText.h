@@ -2,6 +2,7 @@
 
 #include <span>
 #include <string>
+#include <vector>
 
 #include "catalogue/CardRef.h"
 #include "catalogue/CardTable.h"
@@ -25,6 +26,10 @@ void WriteCardInfo(const CardTable& table, CardRef card, std::string& out);
 // The card-information file: one block per card, in the given order, as
 // Shift_JIS bytes with CR LF line ends.
 std::string CardInfoFileBytes(const CardTable& table, std::span<const CardRef> cards);
+
+// The same bytes in consecutive parts, one per run of cards; a long list is
+// written on several threads.
+std::vector<std::string> CardInfoFileParts(const CardTable& table, std::span<const CardRef> cards);
 
 // Writes the card-information file to path, replacing the file only once it
 // is complete. False on failure, with the system's reason (when given).

@@ -133,6 +133,11 @@ bool WriteFileBytes(const std::string& path, std::string_view bytes) {
 }
 
 bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::string* reason) {
+    return WriteFileReplacing(path, std::span<const std::string_view>(&bytes, 1), reason);
+}
+
+bool WriteFileReplacing(const std::string& path, std::span<const std::string_view> pieces,
+                        std::string* reason) {
     auto fail = [reason](int error) {
         if (reason) *reason = std::strerror(error);
         return false;
@@ -151,18 +156,20 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::st
     std::string temp = path + ".XXXXXX";
     const int fd = mkstemp(temp.data());
     if (fd < 0) return fail(errno);
-    const char* p = bytes.data();
-    std::size_t left = bytes.size();
     int error = 0;
-    while (left > 0 && error == 0) {
-        const ssize_t n =
-            injectedWriteError != 0 ? (errno = injectedWriteError, -1) : ::write(fd, p, left);
-        if (n < 0) {
-            if (errno != EINTR) error = errno;
-            continue;
+    for (const std::string_view bytes : pieces) {
+        const char* p = bytes.data();
+        std::size_t left = bytes.size();
+        while (left > 0 && error == 0) {
+            const ssize_t n =
+                injectedWriteError != 0 ? (errno = injectedWriteError, -1) : ::write(fd, p, left);
+            if (n < 0) {
+                if (errno != EINTR) error = errno;
+                continue;
+            }
+            p += n;
+            left -= static_cast<std::size_t>(n);
         }
-        p += n;
-        left -= static_cast<std::size_t>(n);
     }
     // A new file gets the permissions an ordinary file would, not the
     // owner-only ones of a temporary file.
@@ -170,9 +177,12 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::st
     umask(mask);
     const mode_t mode = exists ? (old.st_mode & 07777) : (0666 & ~mask);
     if (error == 0 && fchmod(fd, mode) != 0) error = errno;
-    // On disk before it takes the old file's place: a full disk or a failing
-    // device may only say so here.
-    if (error == 0 && ::fsync(fd) != 0) error = errno;
+    // The save does not wait for the disk: a full disk shows at the write
+    // (or, on a network file system, at the close), and a file system that
+    // delays writing (ext4 by default) writes a file renamed over another
+    // before the rename itself, so after a crash the target is still one
+    // whole file, old or new. Waiting for the disk would make every save
+    // several times slower than writing the file in place.
     if (::close(fd) != 0 && error == 0) error = errno;
     if (error == 0 && std::rename(temp.c_str(), path.c_str()) != 0) error = errno;
     if (error != 0) {

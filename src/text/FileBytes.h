@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -47,14 +48,18 @@ int OpenFileForReading(const std::string& path, FileReadFault* fault = nullptr);
 bool WriteFileBytes(const std::string& path, std::string_view bytes);
 
 // Writes the bytes to a new file beside the target and renames it over the
-// target only once every byte is on disk, so that the target is either the
-// old file, untouched, or the complete new one. False on any failure, with
-// the system's description of it in reason (when given); no temporary file
-// is left behind.
+// target only once every byte was written and the file closed without an
+// error, so that the target is either the old file, untouched, or the
+// complete new one. False on any failure, with the system's description of
+// it in reason (when given); no temporary file is left behind.
 //
 // Only a regular file (or a path where nothing is yet) is replaced: a
 // folder, a FIFO or a device in its place is refused and left as it was.
 bool WriteFileReplacing(const std::string& path, std::string_view bytes,
+                        std::string* reason = nullptr);
+
+// The same for bytes given in consecutive pieces.
+bool WriteFileReplacing(const std::string& path, std::span<const std::string_view> pieces,
                         std::string* reason = nullptr);
 
 // Test seam: while error is not 0, every write of WriteFileReplacing fails

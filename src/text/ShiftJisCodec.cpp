@@ -331,6 +331,59 @@ SVDB_ALIGN_HOT_LOOP std::size_t DecodeInto(std::string_view bytes, char separato
     return separators;
 }
 
+// The encoding loop: writes the Shift_JIS form of utf8 to dst, which has
+// room for utf8.size() bytes, and answers the end of what it wrote.
+SVDB_ALIGN_HOT_LOOP char* EncodeInto(std::string_view utf8, char* dst, bool* lossless) {
+    const std::uint16_t* const basicPlane = encodeTable().basicPlane();
+    bool allMapped = true;
+    const auto* const begin = reinterpret_cast<const std::uint8_t*>(utf8.data());
+    const auto* const end = begin + utf8.size();
+    const std::uint8_t* src = begin;
+    while (src < end) {
+        const std::uint8_t c = *src;
+        if (c < 0x80) {
+            *dst++ = static_cast<char>(c);
+            ++src;
+            continue;
+        }
+        // Most text here is Japanese: well-formed three-byte characters with a
+        // two-byte form, taken without the general decoder. Anything else (an
+        // overlong form or a surrogate, whose table entry is 0, a character
+        // without a form or with a one-byte form) takes the general way.
+        if ((c & 0xF0) == 0xE0 && end - src >= 3) {
+            const std::uint32_t b1 = src[1];
+            const std::uint32_t b2 = src[2];
+            if (((b1 & 0xC0) == 0x80) & ((b2 & 0xC0) == 0x80)) {
+                const std::uint32_t cp = (c & 0x0Fu) << 12 | (b1 & 0x3F) << 6 | (b2 & 0x3F);
+                const std::uint16_t code = basicPlane[cp];
+                if (code >= 0x100 && cp >= 0x800) {
+                    dst[0] = static_cast<char>(code >> 8);
+                    dst[1] = static_cast<char>(code & 0xFF);
+                    dst += 2;
+                    src += 3;
+                    continue;
+                }
+            }
+        }
+        std::size_t i = static_cast<std::size_t>(src - begin);
+        const std::int32_t cp = nextCodePoint(utf8, i);
+        src = begin + i;
+        const std::uint16_t code =
+            cp < 0 || cp >= 0x10000 ? 0 : basicPlane[static_cast<std::uint32_t>(cp)];
+        if (code == 0) {
+            *dst++ = '?';
+            allMapped = false;
+        } else if (code < 0x100) {
+            *dst++ = static_cast<char>(code);
+        } else {
+            *dst++ = static_cast<char>(code >> 8);
+            *dst++ = static_cast<char>(code & 0xFF);
+        }
+    }
+    if (lossless != nullptr) *lossless = allMapped;
+    return dst;
+}
+
 }  // namespace
 
 void ShiftJisCodec::decodeAppend(std::string_view bytes, std::string& out) {
@@ -363,53 +416,18 @@ std::string ShiftJisCodec::decode(std::string_view bytes) {
 }
 
 void ShiftJisCodec::encodeAppend(std::string_view utf8, std::string& out, bool* lossless) {
-    const std::uint16_t* const basicPlane = encodeTable().basicPlane();
-    bool allMapped = true;
     // No character grows: one to four UTF-8 bytes become one or two bytes, and
     // a malformed byte becomes one "?". The output is written in place and cut
     // to its length at the end.
     const std::size_t start = out.size();
     out.resize(start + utf8.size());
     char* const base = out.data();
-    char* dst = base + start;
-    const auto* src = reinterpret_cast<const std::uint8_t*>(utf8.data());
-    const std::size_t n = utf8.size();
-    std::size_t i = 0;
-    while (i < n) {
-        const std::uint8_t c = src[i];
-        if (c < 0x80) {
-            *dst++ = static_cast<char>(c);
-            ++i;
-            continue;
-        }
-        std::int32_t cp;
-        // Most text here is Japanese: three-byte characters of the basic
-        // plane, read without the general decoder when they are well formed.
-        if (c >= 0xE0 && c < 0xF0 && i + 2 < n && (src[i + 1] & 0xC0) == 0x80 &&
-            (src[i + 2] & 0xC0) == 0x80) {
-            cp = (c & 0x0F) << 12 | (src[i + 1] & 0x3F) << 6 | (src[i + 2] & 0x3F);
-            if (cp >= 0x800 && (cp < 0xD800 || cp > 0xDFFF)) {
-                i += 3;
-            } else {
-                cp = nextCodePoint(utf8, i);
-            }
-        } else {
-            cp = nextCodePoint(utf8, i);
-        }
-        const std::uint16_t code =
-            cp < 0 || cp >= 0x10000 ? 0 : basicPlane[static_cast<std::uint32_t>(cp)];
-        if (code == 0) {
-            *dst++ = '?';
-            allMapped = false;
-        } else if (code < 0x100) {
-            *dst++ = static_cast<char>(code);
-        } else {
-            *dst++ = static_cast<char>(code >> 8);
-            *dst++ = static_cast<char>(code & 0xFF);
-        }
-    }
-    out.resize(static_cast<std::size_t>(dst - base));
-    if (lossless != nullptr) *lossless = allMapped;
+    const char* const end = EncodeInto(utf8, base + start, lossless);
+    out.resize(static_cast<std::size_t>(end - base));
+}
+
+char* ShiftJisCodec::encodeTo(std::string_view utf8, char* out, bool* lossless) {
+    return EncodeInto(utf8, out, lossless);
 }
 
 std::string ShiftJisCodec::encode(std::string_view utf8, bool* lossless) {

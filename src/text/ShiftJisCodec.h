@@ -45,6 +45,10 @@ class ShiftJisCodec {
     // The same, appending to out.
     static void encodeAppend(std::string_view utf8, std::string& out, bool* lossless = nullptr);
 
+    // The same, writing to out, which has room for utf8.size() bytes (no
+    // character grows); answers the end of what was written.
+    static char* encodeTo(std::string_view utf8, char* out, bool* lossless = nullptr);
+
     // Width of a text in Shift_JIS bytes (a full-width character counts 2);
     // the length of encode(utf8).
     static int byteWidth(std::string_view utf8);

@@ -107,9 +107,14 @@ TEST(WriteCardInfo, BlockOfEachCardType) {
 TEST(WriteCardInfo, FileHoldsTheBlocksInOrderAsShiftJis) {
     namespace fs = std::filesystem;
     const CardTable t = Catalogue();
-    const std::vector<CardRef> cards = {{2, 1}, {0, 0}, {3, 0}, {2, 1}};
-    const std::string expected =
-        ShiftJisCodec::encode(Info(t, {2, 1}) + Info(t, {0, 0}) + Info(t, {2, 1}));
+    // Long enough to be written in parts on a machine of several cores.
+    std::vector<CardRef> cards;
+    std::string blocks;
+    for (int i = 0; i < 700; ++i) {
+        cards.insert(cards.end(), {{2, 1}, {0, 0}, {3, 0}, {2, 1}});
+        blocks += Info(t, {2, 1}) + Info(t, {0, 0}) + Info(t, {2, 1});
+    }
+    const std::string expected = ShiftJisCodec::encode(blocks);
     EXPECT_EQ(CardInfoFileBytes(t, cards), expected);
     EXPECT_EQ(CardInfoFileBytes(t, {}), "");
 

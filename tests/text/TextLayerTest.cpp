@@ -134,6 +134,7 @@ TEST(ShiftJisCodec, CharactersWithoutFormBecomeQuestionMarks) {
         {"malformed continuation", "\xE3\x81", "??"},
         {"overlong slash", "\xC0\xAF", "??"},
         {"surrogate", "\xED\xA0\x80", "???"},
+        {"overlong multiplication sign", "\xE0\x83\x97", "???"},
     };
     for (const Row& r : rows) {
         bool lossless = true;
