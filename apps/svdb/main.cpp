@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QFileInfo>
 
+#include "app/CardListPreload.h"
 #include "app/gui/Startup.h"
 #include "catalogue/CardListLoader.h"
 #include "catalogue/CardTable.h"
@@ -10,6 +11,8 @@
 // SVDB: runs until its last window closes. A deck file named as the one
 // argument is opened once the main window is shown.
 int main(int argc, char** argv) {
+    // The card list is read while Qt and the windows are set up.
+    svdb::CardListPreload preload(svdb::CardListPreload::ProgramFolder());
     QApplication app(argc, argv);
     // Before any window, so Qt's own buttons and dialogs come up in Japanese.
     if (!svdb::AppTranslations::install()) {
@@ -21,10 +24,11 @@ int main(int argc, char** argv) {
     svdb::AppFonts::installSubstitutes();
     QApplication::setFont(svdb::AppFonts::proportional());
 
-    svdb::CardTable table;
-    svdb::Startup startup(
-        table, QCoreApplication::applicationDirPath(),
-        [](svdb::CardTable& t, const std::string& path) { return svdb::LoadCardList(t, path); });
+    svdb::Startup startup(preload.table(), QCoreApplication::applicationDirPath(),
+                          [&preload](svdb::CardTable& t, const std::string& path) {
+                              if (auto outcome = preload.take(path)) return *outcome;
+                              return svdb::LoadCardList(t, path);
+                          });
     QObject::connect(&startup, &svdb::Startup::abandoned, &app, &QCoreApplication::quit);
     if (argc >= 2)
         startup.setDeckToOpen(QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath());

@@ -16,6 +16,7 @@
 #include <cstring>
 #include <memory>
 
+#include "app/CardListPreload.h"
 #include "app/gui/MainWindow.h"
 #include "app/gui/Startup.h"
 #include "catalogue/CardListLoader.h"
@@ -43,37 +44,53 @@ class FirstPaintQuits : public QObject {
     bool quitting_ = false;
 };
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    const bool bare = argc >= 2 && std::strcmp(argv[1], "bare") == 0;
-    if (!bare && argc < 3) return 2;
-    QApplication app(argc, argv);
+// What both runs do before their window: the program's application set-up,
+// and the quitting at the first paint.
+void SetUp(QApplication& app, FirstPaintQuits& quits) {
     svdb::AppTranslations::install();
     svdb::AppFonts::installSubstitutes();
     QApplication::setFont(svdb::AppFonts::proportional());
-    FirstPaintQuits quits;
     app.installEventFilter(&quits);
+}
 
-    if (bare) {
-        QMainWindow window;
-        window.setFont(svdb::AppFonts::proportional());
-        auto* central = new QWidget(&window);
-        auto* column = new QVBoxLayout(central);
-        // One label in each of the program's two fonts.
-        column->addWidget(new QLabel(QString::fromUtf8("カード名"), central));
-        auto* fixed = new QLabel(QString::fromUtf8("拡張セット"), central);
-        fixed->setFont(svdb::AppFonts::fixed());
-        column->addWidget(fixed);
-        window.setCentralWidget(central);
-        window.resize(svdb::MainWindow::kNormalWidth, svdb::MainWindow::kNormalHeight);
-        window.show();
-        return QApplication::exec();
-    }
-    svdb::CardTable table;
-    svdb::Startup startup(
-        table, QString::fromLocal8Bit(argv[2]),
-        [](svdb::CardTable& t, const std::string& path) { return svdb::LoadCardList(t, path); });
+int RunBare(int argc, char** argv) {
+    QApplication app(argc, argv);
+    FirstPaintQuits quits;
+    SetUp(app, quits);
+    QMainWindow window;
+    window.setFont(svdb::AppFonts::proportional());
+    auto* central = new QWidget(&window);
+    auto* column = new QVBoxLayout(central);
+    // One label in each of the program's two fonts.
+    column->addWidget(new QLabel(QString::fromUtf8("カード名"), central));
+    auto* fixed = new QLabel(QString::fromUtf8("拡張セット"), central);
+    fixed->setFont(svdb::AppFonts::fixed());
+    column->addWidget(fixed);
+    window.setCentralWidget(central);
+    window.resize(svdb::MainWindow::kNormalWidth, svdb::MainWindow::kNormalHeight);
+    window.show();
+    return QApplication::exec();
+}
+
+// The program's main with dir as the program's folder.
+int RunProgram(int argc, char** argv, const std::string& dir) {
+    svdb::CardListPreload preload(dir);
+    QApplication app(argc, argv);
+    FirstPaintQuits quits;
+    SetUp(app, quits);
+    svdb::Startup startup(preload.table(), QString::fromStdString(dir),
+                          [&preload](svdb::CardTable& t, const std::string& path) {
+                              if (auto outcome = preload.take(path)) return *outcome;
+                              return svdb::LoadCardList(t, path);
+                          });
     if (!startup.run()) return 1;
     return QApplication::exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc >= 2 && std::strcmp(argv[1], "bare") == 0) return RunBare(argc, argv);
+    if (argc < 3) return 2;
+    return RunProgram(argc, argv, argv[2]);
 }

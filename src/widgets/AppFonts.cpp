@@ -38,6 +38,7 @@ QFont AppFonts::fixed() {
     QFont f(family, kPointSize);
     f.setStyleHint(QFont::Monospace);
     f.setFixedPitch(true);
+    f.setHintingPreference(QFont::PreferFullHinting);
     return f;
 }
 
@@ -46,6 +47,7 @@ QFont AppFonts::proportional() {
     static const QString family = familyFor(kProportionalFamily, kProportionalSubstitute);
     QFont f(family, kPointSize);
     f.setStyleHint(QFont::SansSerif);
+    f.setHintingPreference(QFont::PreferFullHinting);
     return f;
 }
 
