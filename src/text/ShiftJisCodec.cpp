@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
@@ -203,6 +204,14 @@ class EncodeTable {
             }
         }
         iconv_close(toCp932);
+        // The pairs of the characters written in three UTF-8 bytes, as they
+        // lie in memory, so that the common case is one load and one store.
+        for (std::uint32_t cp = 0x800; cp < 0x10000; ++cp) {
+            if (encode_[cp] < 0x100) continue;
+            const char bytes[2] = {static_cast<char>(encode_[cp] >> 8),
+                                   static_cast<char>(encode_[cp] & 0xFF)};
+            std::memcpy(&threeBytePairs_[cp], bytes, 2);
+        }
     }
 
     // CP932 form of a basic-plane code point above ASCII: 0 none, below 0x100
@@ -210,9 +219,13 @@ class EncodeTable {
     std::uint16_t encoded(std::uint32_t cp) const { return cp < 0x10000 ? encode_[cp] : 0; }
     // The table itself, indexed by code points below 0x10000.
     const std::uint16_t* basicPlane() const { return encode_.data(); }
+    // The two bytes of a code point from U+0800 up with a two-byte form, as
+    // they are written (lead byte first); 0 for every other code point.
+    const std::uint16_t* threeBytePairs() const { return threeBytePairs_.data(); }
 
   private:
     std::vector<std::uint16_t> encode_;
+    std::vector<std::uint16_t> threeBytePairs_ = std::vector<std::uint16_t>(65536, 0);
 };
 
 // Each direction is built on its first use, so that a run that only reads
@@ -331,39 +344,53 @@ SVDB_ALIGN_HOT_LOOP std::size_t DecodeInto(std::string_view bytes, char separato
     return separators;
 }
 
+// The four bytes as read on a little-endian machine: the first in the low
+// byte.
+std::uint32_t LittleEndian(std::uint32_t w) {
+    if constexpr (std::endian::native == std::endian::big) return __builtin_bswap32(w);
+    return w;
+}
+
 // The encoding loop: writes the Shift_JIS form of utf8 to dst, which has
 // room for utf8.size() bytes, and answers the end of what it wrote.
 SVDB_ALIGN_HOT_LOOP char* EncodeInto(std::string_view utf8, char* dst, bool* lossless) {
-    const std::uint16_t* const basicPlane = encodeTable().basicPlane();
+    const EncodeTable& table = encodeTable();
+    const std::uint16_t* const basicPlane = table.basicPlane();
+    const std::uint16_t* const pairs = table.threeBytePairs();
     bool allMapped = true;
     const auto* const begin = reinterpret_cast<const std::uint8_t*>(utf8.data());
     const auto* const end = begin + utf8.size();
     const std::uint8_t* src = begin;
     while (src < end) {
-        const std::uint8_t c = *src;
-        if (c < 0x80) {
-            *dst++ = static_cast<char>(c);
-            ++src;
-            continue;
-        }
         // Most text here is Japanese: well-formed three-byte characters with a
-        // two-byte form, taken without the general decoder. Anything else (an
-        // overlong form or a surrogate, whose table entry is 0, a character
-        // without a form or with a one-byte form) takes the general way.
-        if ((c & 0xF0) == 0xE0 && end - src >= 3) {
-            const std::uint32_t b1 = src[1];
-            const std::uint32_t b2 = src[2];
-            if (((b1 & 0xC0) == 0x80) & ((b2 & 0xC0) == 0x80)) {
-                const std::uint32_t cp = (c & 0x0Fu) << 12 | (b1 & 0x3F) << 6 | (b2 & 0x3F);
-                const std::uint16_t code = basicPlane[cp];
-                if (code >= 0x100 && cp >= 0x800) {
-                    dst[0] = static_cast<char>(code >> 8);
-                    dst[1] = static_cast<char>(code & 0xFF);
+        // two-byte form, read as one word (a lead byte 1110xxxx and
+        // two continuation bytes 10xxxxxx), or the last three. Anything else
+        // (a character without a form or with a one-byte form, an overlong
+        // form, a surrogate: their pair is 0) takes the general way.
+        if (end - src >= 3) {
+            std::uint32_t w;
+            if (end - src >= 4) {
+                std::memcpy(&w, src, 4);
+                w = LittleEndian(w);
+            } else {
+                w = src[0] | std::uint32_t{src[1]} << 8 | std::uint32_t{src[2]} << 16;
+            }
+            if ((w & 0xC0C0F0u) == 0x8080E0u) {
+                const std::uint32_t cp = (w & 0x0Fu) << 12 | (w >> 2 & 0xFC0u) | (w >> 16 & 0x3Fu);
+                const std::uint16_t pair = pairs[cp];
+                if (pair != 0) {
+                    std::memcpy(dst, &pair, 2);
                     dst += 2;
                     src += 3;
                     continue;
                 }
             }
+        }
+        const std::uint8_t c = *src;
+        if (c < 0x80) {
+            *dst++ = static_cast<char>(c);
+            ++src;
+            continue;
         }
         std::size_t i = static_cast<std::size_t>(src - begin);
         const std::int32_t cp = nextCodePoint(utf8, i);
