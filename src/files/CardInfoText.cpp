@@ -235,7 +235,8 @@ std::vector<std::string> CardInfoFileParts(const CardTable& table, std::span<con
     std::vector<std::jthread> helpers;
     for (std::size_t k = 1; k < partCount; ++k) helpers.emplace_back(writePart, k);
     writePart(0);
-    return parts;  // the helpers are joined first
+    helpers.clear();  // joins them before the parts leave
+    return parts;
 }
 
 std::string CardInfoFileBytes(const CardTable& table, std::span<const CardRef> cards) {
