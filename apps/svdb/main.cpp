@@ -3,7 +3,6 @@
 
 #include "app/CardListPreload.h"
 #include "app/gui/Startup.h"
-#include "catalogue/CardListLoader.h"
 #include "catalogue/CardTable.h"
 #include "widgets/AppFonts.h"
 #include "widgets/AppTranslations.h"
@@ -24,11 +23,9 @@ int main(int argc, char** argv) {
     svdb::AppFonts::installSubstitutes();
     QApplication::setFont(svdb::AppFonts::proportional());
 
-    svdb::Startup startup(preload.table(), QCoreApplication::applicationDirPath(),
-                          [&preload](svdb::CardTable& t, const std::string& path) {
-                              if (auto outcome = preload.take(path)) return *outcome;
-                              return svdb::LoadCardList(t, path);
-                          });
+    svdb::Startup startup(
+        preload.table(), QCoreApplication::applicationDirPath(),
+        [&preload](svdb::CardTable&, const std::string& path) { return preload.load(path); });
     QObject::connect(&startup, &svdb::Startup::abandoned, &app, &QCoreApplication::quit);
     if (argc >= 2)
         startup.setDeckToOpen(QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath());

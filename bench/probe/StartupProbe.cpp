@@ -19,7 +19,6 @@
 #include "app/CardListPreload.h"
 #include "app/gui/MainWindow.h"
 #include "app/gui/Startup.h"
-#include "catalogue/CardListLoader.h"
 #include "catalogue/CardTable.h"
 #include "widgets/AppFonts.h"
 #include "widgets/AppTranslations.h"
@@ -78,11 +77,9 @@ int RunProgram(int argc, char** argv, const std::string& dir) {
     QApplication app(argc, argv);
     FirstPaintQuits quits;
     SetUp(app, quits);
-    svdb::Startup startup(preload.table(), QString::fromStdString(dir),
-                          [&preload](svdb::CardTable& t, const std::string& path) {
-                              if (auto outcome = preload.take(path)) return *outcome;
-                              return svdb::LoadCardList(t, path);
-                          });
+    svdb::Startup startup(
+        preload.table(), QString::fromStdString(dir),
+        [&preload](svdb::CardTable&, const std::string& path) { return preload.load(path); });
     if (!startup.run()) return 1;
     return QApplication::exec();
 }

@@ -37,6 +37,11 @@ std::optional<LoadOutcome> CardListPreload::take(const std::string& path) {
     return std::exchange(outcome_, std::nullopt);
 }
 
+LoadOutcome CardListPreload::load(const std::string& path) {
+    if (std::optional<LoadOutcome> outcome = take(path)) return *outcome;
+    return LoadCardList(*table_, path);
+}
+
 std::string CardListPreload::ProgramFolder() {
     std::error_code error;
     const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);

@@ -32,6 +32,10 @@ class CardListPreload {
     // the caller's to load.
     std::optional<LoadOutcome> take(const std::string& path);
 
+    // The start-up's loader: the outcome taken for path when it is the file
+    // that was read, else path loaded into the table now.
+    LoadOutcome load(const std::string& path);
+
     // The folder of the running program as the system names it (the window's
     // start-up finds the same one); empty when the system does not say.
     static std::string ProgramFolder();

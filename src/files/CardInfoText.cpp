@@ -214,9 +214,9 @@ std::vector<std::string> CardInfoFileParts(const CardTable& table, std::span<con
         1, std::min<std::size_t>({cores, kMostParts, cards.size() / kCardsPerPart}));
     std::vector<std::string> parts(partCount);
     auto writePart = [&](std::size_t k) {
+        const std::size_t first = cards.size() * k / partCount;
         const std::span<const CardRef> run =
-            cards.subspan(cards.size() * k / partCount,
-                          cards.size() * (k + 1) / partCount - cards.size() * k / partCount);
+            cards.subspan(first, cards.size() * (k + 1) / partCount - first);
         // Room for every block at once: a block takes a few hundred bytes
         // beyond its card's texts, which take no more room in Shift_JIS than
         // in UTF-8.

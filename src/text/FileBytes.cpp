@@ -132,6 +132,27 @@ bool WriteFileBytes(const std::string& path, std::string_view bytes) {
     return written == bytes.size() && flushed && closed;
 }
 
+namespace {
+
+// Writes every byte to fd: 0, or the error that stopped it.
+int WriteAll(int fd, std::string_view bytes) {
+    const char* p = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        const ssize_t n =
+            injectedWriteError != 0 ? (errno = injectedWriteError, -1) : ::write(fd, p, left);
+        if (n < 0) {
+            if (errno != EINTR) return errno;
+            continue;
+        }
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+}  // namespace
+
 bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::string* reason) {
     return WriteFileReplacing(path, std::span<const std::string_view>(&bytes, 1), reason);
 }
@@ -158,18 +179,7 @@ bool WriteFileReplacing(const std::string& path, std::span<const std::string_vie
     if (fd < 0) return fail(errno);
     int error = 0;
     for (const std::string_view bytes : pieces) {
-        const char* p = bytes.data();
-        std::size_t left = bytes.size();
-        while (left > 0 && error == 0) {
-            const ssize_t n =
-                injectedWriteError != 0 ? (errno = injectedWriteError, -1) : ::write(fd, p, left);
-            if (n < 0) {
-                if (errno != EINTR) error = errno;
-                continue;
-            }
-            p += n;
-            left -= static_cast<std::size_t>(n);
-        }
+        if (error == 0) error = WriteAll(fd, bytes);
     }
     // A new file gets the permissions an ordinary file would, not the
     // owner-only ones of a temporary file.
