@@ -56,24 +56,42 @@ DeckCsvRead LoadDeckCsv(const std::string& path) {
 DeckCsvRead LoadDeckCsvBytes(std::string_view bytes) {
     DeckCsvRead read;
     read.opened = true;
+    // A line is taken apart in its Shift_JIS bytes: a comma, a blank or a
+    // digit is never the second byte of a character, so each stands for
+    // itself. The lines are taken apart first and decoded once the list's
+    // length is known, so that the list is allocated once.
+    struct Pending {
+        std::string_view fields;  // the first three fields and their commas
+        std::int16_t copies;
+    };
+    std::vector<Pending> pending;
     LineReader lines(bytes);
     std::string_view line;
-    std::string text;
     while (lines.next(line)) {
-        // A comma is never the second byte of a Shift_JIS character, so the
-        // decoded line has as many as the bytes, and decoding notes where.
+        std::size_t third = 0;
+        int commas = 0;
+        for (std::size_t i = 0; i < line.size() && commas <= 3; ++i) {
+            if (line[i] != ',') continue;
+            if (++commas == 3) third = i;
+        }
+        if (commas != 3) continue;
+        const std::optional<std::int16_t> copies = ParseCopies(TrimBlanks(line.substr(third + 1)));
+        if (!copies) break;
+        pending.push_back({line.substr(0, third + 1), *copies});
+    }
+    read.mainRows.reserve(pending.size());
+    std::string text;
+    for (const Pending& p : pending) {
+        // One decoding of the fields, which notes where their commas went.
         text.clear();
         std::size_t commas[3];
-        if (ShiftJisCodec::decodeSplitAppend(line, ',', text, commas) != 3) continue;
+        ShiftJisCodec::decodeSplitAppend(p.fields, ',', text, commas);
         const std::string_view fields = text;
-        const std::optional<std::int16_t> copies =
-            ParseCopies(TrimBlanks(fields.substr(commas[2] + 1)));
-        if (!copies) break;
         DeckEntry& e = read.mainRows.emplace_back();
         e.faction.assign(fields.substr(0, commas[0]));
         e.cardNumber.assign(fields.substr(commas[0] + 1, commas[1] - commas[0] - 1));
         e.cardName.assign(fields.substr(commas[1] + 1, commas[2] - commas[1] - 1));
-        e.copies = *copies;
+        e.copies = p.copies;
     }
     return read;
 }

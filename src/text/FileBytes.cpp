@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <system_error>
+#include <thread>
 #include <utility>
 
 namespace svdb {
@@ -151,6 +153,18 @@ int WriteAll(int fd, std::string_view bytes) {
     return 0;
 }
 
+// Closes the last descriptor of a file that was renamed over on a thread of
+// its own. Freeing the file's blocks happens at that close, and on a file
+// system that discards freed blocks it waits for the disk, which the save
+// need not do.
+void CloseLater(int fd) {
+    try {
+        std::thread([fd] { ::close(fd); }).detach();
+    } catch (const std::system_error&) {
+        ::close(fd);
+    }
+}
+
 }  // namespace
 
 bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::string* reason) {
@@ -172,6 +186,11 @@ bool WriteFileReplacing(const std::string& path, std::span<const std::string_vie
         if (reason) *reason = "Not a regular file";
         return false;
     }
+    // The file being replaced is held open across the rename, so that it is
+    // not freed inside the rename but at the close after it. Without the
+    // right to read it, it is freed inside the rename.
+    Descriptor replaced{exists ? ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)
+                               : -1};
     // The temporary file sits in the target's folder, so the rename stays on
     // one file system and replaces the target in one step.
     std::string temp = path + ".XXXXXX";
@@ -199,6 +218,7 @@ bool WriteFileReplacing(const std::string& path, std::span<const std::string_vie
         ::unlink(temp.c_str());
         return fail(error);
     }
+    if (replaced.fd >= 0) CloseLater(std::exchange(replaced.fd, -1));
     return true;
 }
 

@@ -5,10 +5,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <thread>
 
 #include "text/FileBytes.h"
 
@@ -116,6 +118,22 @@ TEST_F(FileBytesTest, ReplacesWholeOrLeavesTheOldFile) {
     EXPECT_FALSE(WriteFileReplacing((dir / "missing" / "deck.txt").string(), "x", &reason));
     EXPECT_FALSE(reason.empty());
     EXPECT_EQ(ReadFileBytes(target), std::string("second"));
+}
+
+// A replaced file is let go after the save returns; however many saves
+// there were, none keeps a descriptor open for long.
+TEST_F(FileBytesTest, ReplacedFilesAreLetGo) {
+    const auto openDescriptors = [] {
+        return std::distance(fs::directory_iterator("/proc/self/fd"), {});
+    };
+    const std::string target = path("deck.txt");
+    ASSERT_TRUE(WriteFileReplacing(target, "0"));
+    const auto before = openDescriptors();
+    for (int i = 1; i <= 50; ++i) ASSERT_TRUE(WriteFileReplacing(target, std::to_string(i)));
+    EXPECT_EQ(ReadFileBytes(target), std::string("50"));
+    for (int wait = 0; wait < 200 && openDescriptors() > before; ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(openDescriptors(), before);
 }
 
 // Whatever stops a save, the previous file stays byte for byte and nothing
