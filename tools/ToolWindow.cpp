@@ -8,11 +8,13 @@
 #include "catalogue/CardListLoader.h"
 #include "catalogue/CardTable.h"
 #include "widgets/AppFonts.h"
+#include "widgets/AppStyle.h"
 
 namespace svdb {
 
 std::unique_ptr<MainWindow> OpenToolWindow(CardTable& table, const char* path) {
     QApplication::setApplicationName(QStringLiteral("SVDB"));
+    AppStyle::install();
     AppFonts::installSubstitutes();
     QApplication::setFont(AppFonts::proportional());
     if (!LoadCardList(table, path).opened) {

@@ -5,6 +5,7 @@
 #include "app/gui/Startup.h"
 #include "catalogue/CardTable.h"
 #include "widgets/AppFonts.h"
+#include "widgets/AppStyle.h"
 #include "widgets/AppTranslations.h"
 
 // SVDB: runs until its last window closes. A deck file named as the one
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
             "standard buttons stay in English");
     }
     QApplication::setApplicationName(QStringLiteral("SVDB"));
+    svdb::AppStyle::install();
     svdb::AppFonts::installSubstitutes();
     QApplication::setFont(svdb::AppFonts::proportional());
 

@@ -21,6 +21,7 @@
 #include "app/gui/Startup.h"
 #include "catalogue/CardTable.h"
 #include "widgets/AppFonts.h"
+#include "widgets/AppStyle.h"
 #include "widgets/AppTranslations.h"
 
 namespace {
@@ -47,6 +48,7 @@ class FirstPaintQuits : public QObject {
 // and the quitting at the first paint.
 void SetUp(QApplication& app, FirstPaintQuits& quits) {
     svdb::AppTranslations::install();
+    svdb::AppStyle::install();
     svdb::AppFonts::installSubstitutes();
     QApplication::setFont(svdb::AppFonts::proportional());
     app.installEventFilter(&quits);
