@@ -39,6 +39,7 @@ QFont AppFonts::fixed() {
     f.setStyleHint(QFont::Monospace);
     f.setFixedPitch(true);
     f.setHintingPreference(QFont::PreferFullHinting);
+    f.setStyleStrategy(QFont::PreferNoShaping);
     return f;
 }
 
@@ -48,6 +49,7 @@ QFont AppFonts::proportional() {
     QFont f(family, kPointSize);
     f.setStyleHint(QFont::SansSerif);
     f.setHintingPreference(QFont::PreferFullHinting);
+    f.setStyleStrategy(QFont::PreferNoShaping);
     return f;
 }
 
