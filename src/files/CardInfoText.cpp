@@ -4,11 +4,11 @@
 #include <array>
 #include <charconv>
 #include <cstring>
-#include <thread>
 #include <vector>
 
 #include "catalogue/AbilitySummary.h"
 #include "catalogue/CardType.h"
+#include "files/PartedText.h"
 #include "text/FileBytes.h"
 #include "text/ShiftJisCodec.h"
 
@@ -205,38 +205,25 @@ void WriteCardInfo(const CardTable& table, CardRef card, std::string& out) {
 }
 
 std::vector<std::string> CardInfoFileParts(const CardTable& table, std::span<const CardRef> cards) {
-    // Each part is a run of cards of its own: a long list is cut into as many
-    // runs as the machine has cores (at most four), written side by side.
     constexpr std::size_t kCardsPerPart = 512;
-    constexpr unsigned kMostParts = 4;
-    static const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-    const std::size_t partCount = std::max<std::size_t>(
-        1, std::min<std::size_t>({cores, kMostParts, cards.size() / kCardsPerPart}));
-    std::vector<std::string> parts(partCount);
-    auto writePart = [&](std::size_t k) {
-        const std::size_t first = cards.size() * k / partCount;
-        const std::span<const CardRef> run =
-            cards.subspan(first, cards.size() * (k + 1) / partCount - first);
-        // Room for every block at once: a block takes a few hundred bytes
-        // beyond its card's texts, which take no more room in Shift_JIS than
-        // in UTF-8.
-        std::size_t room = 0;
-        for (const CardRef& card : run) {
-            if (const CardRecord* r = OccupiedCard(table, card))
-                room += 2 * r->front.name.size() + r->front.text.size() +
-                        r->transformed.text.size() + 384;
-        }
-        ShiftJisOut sink(parts[k], room);
-        for (const CardRef& card : run) {
-            if (const CardRecord* r = OccupiedCard(table, card)) Block(sink, *r);
-        }
-        sink.finish();
-    };
-    std::vector<std::jthread> helpers;
-    for (std::size_t k = 1; k < partCount; ++k) helpers.emplace_back(writePart, k);
-    writePart(0);
-    helpers.clear();  // joins them before the parts leave
-    return parts;
+    return BuildTextInParts(
+        cards.size(), kCardsPerPart, [&](std::size_t first, std::size_t end, std::string& out) {
+            const std::span<const CardRef> run = cards.subspan(first, end - first);
+            // Room for every block at once: a block takes a few hundred bytes
+            // beyond its card's texts, which take no more room in Shift_JIS than
+            // in UTF-8.
+            std::size_t room = 0;
+            for (const CardRef& card : run) {
+                if (const CardRecord* r = OccupiedCard(table, card))
+                    room += 2 * r->front.name.size() + r->front.text.size() +
+                            r->transformed.text.size() + 384;
+            }
+            ShiftJisOut sink(out, room);
+            for (const CardRef& card : run) {
+                if (const CardRecord* r = OccupiedCard(table, card)) Block(sink, *r);
+            }
+            sink.finish();
+        });
 }
 
 std::string CardInfoFileBytes(const CardTable& table, std::span<const CardRef> cards) {

@@ -1,6 +1,8 @@
 #include "files/DeckXml.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <functional>
 #include <unordered_map>
 #include <utility>
@@ -10,6 +12,7 @@
 #include "catalogue/CardType.h"
 #include "catalogue/ExpansionNames.h"
 #include "deck/DeckModel.h"
+#include "files/PartedText.h"
 #include "text/FileBytes.h"
 #include "text/ShiftJisCodec.h"
 
@@ -29,6 +32,20 @@ constexpr std::array<bool, 256> kNeedsEscape = [] {
     return table;
 }();
 
+// Whether any of eight bytes is a control character (tab, LF and CR
+// included) or a markup character.
+bool MayNeedEscape(std::uint64_t w) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+    // A byte below n sets its high bit here, and only then (x itself has
+    // it clear); a zero byte is one below 1.
+    const auto anyBelow = [](std::uint64_t x, std::uint64_t n) {
+        return (x - n * kOnes) & ~x & kHighs;
+    };
+    return (anyBelow(w, 0x20) | anyBelow(w ^ ('&' * kOnes), 1) | anyBelow(w ^ ('<' * kOnes), 1) |
+            anyBelow(w ^ ('>' * kOnes), 1)) != 0;
+}
+
 // Appends text as XML character data in Shift_JIS. Markup characters become
 // their entities; a control character that no XML document may hold becomes
 // "?", like a character with no Shift_JIS form. The text is encoded first and
@@ -39,6 +56,14 @@ void AppendText(std::string& out, std::string_view text) {
     const std::size_t start = out.size();
     ShiftJisCodec::encodeAppend(text, out);
     std::size_t i = start;
+    // Eight bytes at a time while none of them can need escaping, then one
+    // at a time.
+    while (i + 8 <= out.size()) {
+        std::uint64_t w;
+        std::memcpy(&w, out.data() + i, 8);
+        if (MayNeedEscape(w)) break;
+        i += 8;
+    }
     while (i < out.size() && !kNeedsEscape[static_cast<unsigned char>(out[i])]) ++i;
     if (i == out.size()) return;
     const std::string tail = out.substr(i);
@@ -220,17 +245,9 @@ std::vector<int> CardRowsOf(const CardTable& table, std::span<const DeckEntry> r
     return found;
 }
 
-}  // namespace
-
-DeckExport MainDeckExport(const DeckModel& deck, std::string title) {
-    return DeckExport{std::move(title), deck.list(DeckModel::kMain).rows,
-                      deck.total(DeckModel::kMain), &deck.table()};
-}
-
-std::string DeckXmlBytes(const DeckExport& deck) {
+// The lines before the first card element.
+std::string XmlHead(const DeckExport& deck) {
     std::string out;
-    // About a kilobyte per card; growing past that costs a few copies at most.
-    out.reserve(1024 + deck.mainRows.size() * 1024);
     Line(out, R"(<?xml version="1.0" encoding="Shift_JIS"?>)");
     Line(out, R"(<!DOCTYPE deck SYSTEM "SV.dtd">)");
     Line(out, R"(<?xml-stylesheet type="text/css" href="SV.css"?>)");
@@ -241,27 +258,55 @@ std::string DeckXmlBytes(const DeckExport& deck) {
     Line(out, "</title>");
     Line(out, "<cards>");
     Line(out, "<main>");
-    if (deck.table != nullptr) {
-        const std::vector<int> cardRows = CardRowsOf(*deck.table, deck.mainRows);
-        for (std::size_t i = 0; i < deck.mainRows.size(); ++i) {
-            const DeckEntry& e = deck.mainRows[i];
-            if (cardRows[i] >= 0) {
-                CardElement(out, e, deck.table->at(FactionSlotOf(e.faction), cardRows[i]));
+    return out;
+}
+
+// The lines after the last card element.
+constexpr std::string_view kXmlTail =
+    "</main>\r\n<side>\r\n</side></cards>\r\n<comment>\r\n\r\n</comment>\r\n</deck>\r\n";
+
+// The card elements of the main deck, in order, in parts: a long deck's
+// parts are built side by side.
+std::vector<std::string> CardElementParts(const DeckExport& deck) {
+    if (deck.table == nullptr) return {};
+    const CardTable& table = *deck.table;
+    const std::vector<int> cardRows = CardRowsOf(table, deck.mainRows);
+    constexpr std::size_t kEntriesPerPart = 256;
+    return BuildTextInParts(
+        deck.mainRows.size(), kEntriesPerPart,
+        [&](std::size_t first, std::size_t end, std::string& out) {
+            // About a kilobyte per card; growing past that costs a few copies at
+            // most.
+            out.reserve((end - first) * 1024);
+            for (std::size_t i = first; i < end; ++i) {
+                const DeckEntry& e = deck.mainRows[i];
+                if (cardRows[i] >= 0)
+                    CardElement(out, e, table.at(FactionSlotOf(e.faction), cardRows[i]));
             }
-        }
-    }
-    Line(out, "</main>");
-    Line(out, "<side>");
-    Line(out, "</side></cards>");
-    Line(out, "<comment>");
-    Line(out, "");
-    Line(out, "</comment>");
-    Line(out, "</deck>");
+        });
+}
+
+}  // namespace
+
+DeckExport MainDeckExport(const DeckModel& deck, std::string title) {
+    return DeckExport{std::move(title), deck.list(DeckModel::kMain).rows,
+                      deck.total(DeckModel::kMain), &deck.table()};
+}
+
+std::string DeckXmlBytes(const DeckExport& deck) {
+    std::string out = XmlHead(deck);
+    for (const std::string& part : CardElementParts(deck)) out += part;
+    out += kXmlTail;
     return out;
 }
 
 bool WriteDeckXml(const std::string& path, const DeckExport& deck, std::string* reason) {
-    return WriteFileReplacing(path, DeckXmlBytes(deck), reason);
+    const std::string head = XmlHead(deck);
+    const std::vector<std::string> parts = CardElementParts(deck);
+    std::vector<std::string_view> pieces{head};
+    pieces.insert(pieces.end(), parts.begin(), parts.end());
+    pieces.push_back(kXmlTail);
+    return WriteFileReplacing(path, pieces, reason);
 }
 
 }  // namespace svdb

@@ -107,10 +107,11 @@ TEST(WriteCardInfo, BlockOfEachCardType) {
 TEST(WriteCardInfo, FileHoldsTheBlocksInOrderAsShiftJis) {
     namespace fs = std::filesystem;
     const CardTable t = Catalogue();
-    // Long enough to be written in parts on a machine of several cores.
+    // Long enough to be written in parts on a machine of several cores, and
+    // not cut where two parts would look alike.
     std::vector<CardRef> cards;
     std::string blocks;
-    for (int i = 0; i < 700; ++i) {
+    for (int i = 0; i < 701; ++i) {
         cards.insert(cards.end(), {{2, 1}, {0, 0}, {3, 0}, {2, 1}});
         blocks += Info(t, {2, 1}) + Info(t, {0, 0}) + Info(t, {2, 1});
     }

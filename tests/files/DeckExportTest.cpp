@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -102,6 +103,36 @@ TEST(DeckXmlTest, MatchesGoldenDocument) {
 
 // The entries as the list holds them (a short faction, a padded name, a card
 // the catalogue lacks); the side deck is not written.
+// A long deck is built in parts: its document holds each entry's card
+// element, as a deck of that entry alone has it, in the deck's order, and the
+// file written holds the same bytes.
+TEST(DeckXmlTest, ALongDeckKeepsItsOrder) {
+    const CardTable table = ExportTable();
+    const DeckEntry kinds[] = {
+        Entry("ジオン", "U-101", "ヴァルナ", 1), Entry("ティタ", "CH-201", "エルザ", 1),
+        Entry("連邦", "U-999", "幻の機体", 1), Entry("Seed", "C-501", "逆襲の号令", 1)};
+    std::vector<DeckEntry> rows;
+    for (int i = 0; i < 1201; ++i) {
+        rows.push_back(kinds[i % 4]);
+        rows.back().copies = static_cast<std::int16_t>(1 + i % 3);
+    }
+    const auto body = [](const std::string& document) {
+        const std::size_t begin = document.find("<main>\r\n") + 8;
+        return document.substr(begin, document.find("</main>") - begin);
+    };
+    std::string expected;
+    for (const DeckEntry& e : rows) expected += body(DeckXmlBytes({"t", {&e, 1}, 1, &table}));
+    const DeckExport deck{"t", rows, 2400, &table};
+    const std::string whole = DeckXmlBytes(deck);
+    EXPECT_TRUE(body(whole) == expected);  // (too long to print)
+
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "svdb_long_deck_test.xml").string();
+    ASSERT_TRUE(WriteDeckXml(path, deck));
+    EXPECT_TRUE(ReadFileBytes(path) == whole);
+    std::filesystem::remove(path);
+}
+
 TEST(DeckHtmlTest, MatchesGoldenPage) {
     const CardTable table = testing::MakeTestTable();
     DeckModel deck(table);
