@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -156,11 +157,24 @@ int WriteAll(int fd, std::string_view bytes) {
 // Closes the last descriptor of a file that was renamed over on a thread of
 // its own. Freeing the file's blocks happens at that close, and on a file
 // system that discards freed blocks it waits for the disk, which the save
-// need not do.
+// need not do. Should the disk fall behind a run of saves, a save closes its
+// file itself rather than leave more threads waiting.
+std::atomic<int> closesInFlight{0};
+
 void CloseLater(int fd) {
+    constexpr int kMostInFlight = 4;
+    if (closesInFlight.fetch_add(1) >= kMostInFlight) {
+        closesInFlight.fetch_sub(1);
+        ::close(fd);
+        return;
+    }
     try {
-        std::thread([fd] { ::close(fd); }).detach();
+        std::thread([fd] {
+            ::close(fd);
+            closesInFlight.fetch_sub(1);
+        }).detach();
     } catch (const std::system_error&) {
+        closesInFlight.fetch_sub(1);
         ::close(fd);
     }
 }
