@@ -295,7 +295,11 @@ DeckExport MainDeckExport(const DeckModel& deck, std::string title) {
 
 std::string DeckXmlBytes(const DeckExport& deck) {
     std::string out = XmlHead(deck);
-    for (const std::string& part : CardElementParts(deck)) out += part;
+    const std::vector<std::string> parts = CardElementParts(deck);
+    std::size_t size = out.size() + kXmlTail.size();
+    for (const std::string& part : parts) size += part.size();
+    out.reserve(size);
+    for (const std::string& part : parts) out += part;
     out += kXmlTail;
     return out;
 }

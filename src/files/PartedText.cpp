@@ -1,6 +1,7 @@
 #include "files/PartedText.h"
 
 #include <algorithm>
+#include <system_error>
 #include <thread>
 
 namespace svdb {
@@ -18,7 +19,14 @@ std::vector<std::string> BuildTextInParts(
         build(items * k / partCount, items * (k + 1) / partCount, parts[k]);
     };
     std::vector<std::jthread> helpers;
-    for (std::size_t k = 1; k < partCount; ++k) helpers.emplace_back(buildPart, k);
+    for (std::size_t k = 1; k < partCount; ++k) {
+        // A part whose thread cannot be had is built here.
+        try {
+            helpers.emplace_back(buildPart, k);
+        } catch (const std::system_error&) {
+            buildPart(k);
+        }
+    }
     buildPart(0);
     helpers.clear();  // joins them before the parts leave
     return parts;
