@@ -23,14 +23,15 @@ constexpr int kFusionGroupBoxTopMargin = 3;
 constexpr int kFusionGroupBoxBorder = 6;
 
 // The image as the PNG it is, without asking the image-format plugins; a null
-// pixmap when Qt has no such image.
+// pixmap when Qt has no such image. Kept to the end of the process: a pixmap
+// must not outlive the application object.
 const QPixmap& FusionGroupBoxFrame() {
-    static const QPixmap frame = [] {
+    static const QPixmap* const frame = [] {
         QImageReader reader(QString::fromLatin1(kFusionGroupBoxImage), "png");
         reader.setAutoDetectImageFormat(false);
-        return QPixmap::fromImage(reader.read());
+        return new QPixmap(QPixmap::fromImage(reader.read()));
     }();
-    return frame;
+    return *frame;
 }
 
 }  // namespace
