@@ -133,7 +133,7 @@ TEST_F(FileBytesTest, ReplacedFilesAreLetGo) {
     EXPECT_EQ(ReadFileBytes(target), std::string("50"));
     for (int wait = 0; wait < 200 && openDescriptors() > before; ++wait)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    EXPECT_EQ(openDescriptors(), before);
+    EXPECT_LE(openDescriptors(), before);  // an earlier test's close may end meanwhile
 }
 
 // Whatever stops a save, the previous file stays byte for byte and nothing
