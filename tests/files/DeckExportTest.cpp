@@ -85,24 +85,45 @@ std::vector<std::string> Lines(const std::string& bytes) {
     return lines;
 }
 
-// A side deck, a padded name, a short faction text and an entry the catalogue
-// lacks (left out) under a title that needs escaping.
-TEST(DeckXmlTest, MatchesGoldenDocument) {
-    const CardTable table = ExportTable();
-    DeckModel deck(table);
-    deck.ReplaceDecks(
-        {Entry("ジオン", "U-101", " ヴァルナ ", 3), Entry("ティタ", "CH-201", "エルザ", 1),
-         Entry("連邦", "U-999", "幻の機体", 1), Entry("Seed", "C-501", "逆襲の号令", 2)},
-        {Entry("ジオン", "U-101", "ヴァルナ", 1)});
-    const std::string bytes = DeckXmlBytes(MainDeckExport(deck, "A&B <星> \"影\""));
-    const auto golden = ReadFileBytes(SVDB_TEST_DATA_DIR "/files/export_deck.xml");
-    ASSERT_TRUE(golden.has_value());
-    EXPECT_EQ(Lines(bytes), Lines(*golden));
-    EXPECT_EQ(bytes, *golden);
+// Each export beside its golden file: a side deck (not written), a padded
+// name, a short faction text and an entry the catalogue lacks, under a title
+// that needs escaping.
+TEST(DeckExportTest, MatchesGoldenFiles) {
+    const CardTable xmlTable = ExportTable();
+    const CardTable htmlTable = testing::MakeTestTable();
+    struct Row {
+        const char* golden;
+        const CardTable& table;
+        std::vector<DeckEntry> main;
+        DeckEntry side;
+        std::string (*bytes)(const DeckExport&);
+    };
+    const Row rows[] = {
+        {"export_deck.xml",
+         xmlTable,
+         {Entry("ジオン", "U-101", " ヴァルナ ", 3), Entry("ティタ", "CH-201", "エルザ", 1),
+          Entry("連邦", "U-999", "幻の機体", 1), Entry("Seed", "C-501", "逆襲の号令", 2)},
+         Entry("ジオン", "U-101", "ヴァルナ", 1),
+         DeckXmlBytes},
+        {"export_deck.htm",
+         htmlTable,
+         {Entry("ジオン", "U-2", " グラナト ", 3), Entry("ティタ", "U-4", "ヘルムート", 1),
+          Entry("連邦", "U-999", "幻の<機体>", 1), Entry("Seed", "U-7", "スパーダ", 2)},
+         Entry("連邦", "U-1", "レイヴン", 1),
+         DeckHtmlBytes},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.golden);
+        DeckModel deck(r.table);
+        deck.ReplaceDecks(r.main, {r.side});
+        const std::string bytes = r.bytes(MainDeckExport(deck, "A&B <星> \"影\""));
+        const auto golden = ReadFileBytes(std::string(SVDB_TEST_DATA_DIR "/files/") + r.golden);
+        ASSERT_TRUE(golden.has_value());
+        EXPECT_EQ(Lines(bytes), Lines(*golden));
+        EXPECT_EQ(bytes, *golden);
+    }
 }
 
-// The entries as the list holds them (a short faction, a padded name, a card
-// the catalogue lacks); the side deck is not written.
 // A long deck is built in parts: its document holds each entry's card
 // element, as a deck of that entry alone has it, in the deck's order, and the
 // file written holds the same bytes.
@@ -131,20 +152,6 @@ TEST(DeckXmlTest, ALongDeckKeepsItsOrder) {
     ASSERT_TRUE(WriteDeckXml(path, deck));
     EXPECT_TRUE(ReadFileBytes(path) == whole);
     std::filesystem::remove(path);
-}
-
-TEST(DeckHtmlTest, MatchesGoldenPage) {
-    const CardTable table = testing::MakeTestTable();
-    DeckModel deck(table);
-    deck.ReplaceDecks(
-        {Entry("ジオン", "U-2", " グラナト ", 3), Entry("ティタ", "U-4", "ヘルムート", 1),
-         Entry("連邦", "U-999", "幻の<機体>", 1), Entry("Seed", "U-7", "スパーダ", 2)},
-        {Entry("連邦", "U-1", "レイヴン", 1)});
-    const std::string bytes = DeckHtmlBytes(MainDeckExport(deck, "A&B <星> \"影\""));
-    const auto golden = ReadFileBytes(SVDB_TEST_DATA_DIR "/files/export_deck.htm");
-    ASSERT_TRUE(golden.has_value());
-    EXPECT_EQ(Lines(bytes), Lines(*golden));
-    EXPECT_EQ(bytes, *golden);
 }
 
 TEST(DeckHtmlTest, EscapesEveryText) {

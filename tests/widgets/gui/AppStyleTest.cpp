@@ -35,11 +35,10 @@ TEST(AppStyle, GroupBoxesLookAsTheDesktopStyleDrawsThem) {
         box.resize(160, 80);
         return box.grab().toImage();
     };
-    for (const Row& row : rows) {
-        if (appStyle.baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive))
-            GTEST_SKIP() << "the desktop style is not Fusion";
+    if (appStyle.baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive))
+        GTEST_SKIP() << "the desktop style is not Fusion";
+    for (const Row& row : rows)
         EXPECT_EQ(render(row, &appStyle), render(row, fusion.get())) << row.name;
-    }
     // The menu bar's extension chevron is drawn, not missing.
     EXPECT_FALSE(
         appStyle.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, nullptr, nullptr)
