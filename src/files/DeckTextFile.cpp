@@ -99,6 +99,20 @@ std::optional<std::int16_t> TrailingCopies(std::string_view line) {
     return ParseCopies(line.substr(begin, end - begin));
 }
 
+// The number of LFs in bytes, counting stopped at limit.
+std::size_t CountLineEnds(std::string_view bytes, std::size_t limit) {
+    std::size_t count = 0;
+    const char* at = bytes.data();
+    const char* const end = at + bytes.size();
+    while (count < limit) {
+        at = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)));
+        if (at == nullptr) break;
+        ++at;
+        ++count;
+    }
+    return count;
+}
+
 std::string_view TrimSpaces(std::string_view s) {
     const std::size_t first = s.find_first_not_of(' ');
     if (first == std::string_view::npos) return {};
@@ -291,6 +305,9 @@ DeckTextRead LoadDeckTextBytes(std::string_view bytes) {
     std::string_view line;
     if (!lines.next(line)) return read;
     ShiftJisCodec::decodeAppend(line, read.title);
+    // Every line but the title may be a main-deck entry; the list is
+    // allocated once for all of them (up to a bound, past which it grows).
+    read.mainRows.reserve(CountLineEnds(bytes, 1u << 15));
     std::vector<DeckEntry>* current = &read.mainRows;
     CardLine card;
     std::string scratch;
@@ -315,6 +332,8 @@ DeckTextRead LoadDeckTextBytes(std::string_view bytes) {
         e.cardName.assign(TrimSpaces(head.substr(spaces[1] + 1)));
         e.copies = card.copies;
     }
+    // A file of many lines and few entries does not leave its room behind.
+    if (read.mainRows.capacity() > 2 * read.mainRows.size() + 64) read.mainRows.shrink_to_fit();
     return read;
 }
 
