@@ -1,12 +1,17 @@
 #include "widgets/Controls.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+
+#include "widgets/ReportHeader.h"
 
 namespace svdb {
 
@@ -37,6 +42,21 @@ QPushButton* Controls::button(QWidget* parent, const QString& name, const QStrin
     return b;
 }
 
+QComboBox* Controls::typedCombo(QWidget* parent, const QString& name, const QString& tip) {
+    auto* combo = named(new QComboBox(parent), name, tip);
+    // A combo box made editable builds a completer over its items for its
+    // new line edit, and its drop-down list, at once; a line edit that comes
+    // with a completer of its own (and no items to complete from) skips the
+    // first, and the list is built when it is first needed.
+    auto* edit = new QLineEdit(combo);
+    edit->setPalette(combo->palette());
+    edit->setCompleter(new QCompleter(edit));
+    combo->setLineEdit(edit);
+    combo->setCompleter(nullptr);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    return combo;
+}
+
 QGroupBox* Controls::group(QWidget* parent, const QString& name, const QString& title,
                            const QString& tip) {
     return named(new QGroupBox(title, parent), name, tip);
@@ -51,6 +71,7 @@ QGridLayout* Controls::tightGrid(QWidget* owner) {
 }
 
 void Controls::setUpReportView(QTableView* view) {
+    view->setHorizontalHeader(new ReportHeader(view));
     view->verticalHeader()->hide();
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -60,7 +81,6 @@ void Controls::setUpReportView(QTableView* view) {
     view->setCornerButtonEnabled(false);
     view->setTabKeyNavigation(false);
     QHeaderView* header = view->horizontalHeader();
-    header->setHighlightSections(false);
     header->setStretchLastSection(false);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header->setMinimumSectionSize(20);

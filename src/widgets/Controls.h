@@ -5,6 +5,7 @@
 #include <cstddef>
 
 class QCheckBox;
+class QComboBox;
 class QGridLayout;
 class QGroupBox;
 class QLabel;
@@ -44,13 +45,17 @@ class Controls {
     // A push button of the common height that never becomes the default.
     static QPushButton* button(QWidget* parent, const QString& name, const QString& text,
                                const QString& tip = {});
+    // An editable combo box whose typed text stands as typed: nothing is
+    // completed and nothing typed is added to its items.
+    static QComboBox* typedCombo(QWidget* parent, const QString& name, const QString& tip = {});
     static QGroupBox* group(QWidget* parent, const QString& name, const QString& title,
                             const QString& tip = {});
     // A grid of tight rows for the check boxes of a group.
     static QGridLayout* tightGrid(QWidget* owner);
 
     // A report-style list: whole-row single selection, no grid, no editing,
-    // fixed row height, left-aligned headers.
+    // fixed row height, left-aligned headers. Best set up before the view
+    // gets its model, which then goes once to the header the view keeps.
     static void setUpReportView(QTableView* view);
 
     // Column widths from twips.

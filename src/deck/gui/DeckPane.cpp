@@ -153,9 +153,9 @@ QWidget* DeckPane::buildDeckColumn() {
     for (int i = 0; i < 2; ++i) {
         ListDeck_[i] = Controls::named(new QTableView(frame7), Controls::indexed("ListDeck", i));
         ListDeck_[i]->setFont(AppFonts::fixed());
+        Controls::setUpReportView(ListDeck_[i]);
         models_[i] = new DeckListModel(this);
         ListDeck_[i]->setModel(models_[i]);
-        Controls::setUpReportView(ListDeck_[i]);
         setDeckColumns(ListDeck_[i]);
         Text1_[i] = Controls::named(new QLineEdit(QStringLiteral("0"), frame7),
                                     Controls::indexed("Text1", i));

@@ -25,9 +25,9 @@ CardListPane::CardListPane(QWidget* parent) : QWidget(parent) {
     col->setContentsMargins(0, 0, 0, 0);
     ListView1_ = Controls::named(new QTableView(this), QStringLiteral("ListView1"),
                                  u8("左クリックで情報表示"));
+    Controls::setUpReportView(ListView1_);
     model_ = new CardListModel(this);
     ListView1_->setModel(model_);
-    Controls::setUpReportView(ListView1_);
     // A scroll bar that came and went with the number of rows would change
     // the width of the rows, and repaint them, on many refills.
     ListView1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -50,12 +50,9 @@ QWidget* SearchPane::buildTextSearch() {
         connect(findIn_[i], &QCheckBox::clicked, this, [this] { CheckFind_Click(); });
         g->addWidget(findIn_[i], 0, i);
     }
-    ComboFind_ = Controls::named(new QComboBox(frame), QStringLiteral("ComboFind"),
-                                 u8("テキスト内を検索します"));
-    ComboFind_->setEditable(true);
-    ComboFind_->setInsertPolicy(QComboBox::NoInsert);
     // The typed text is the search term as it stands: no preset completes it.
-    ComboFind_->setCompleter(nullptr);
+    ComboFind_ =
+        Controls::typedCombo(frame, QStringLiteral("ComboFind"), u8("テキスト内を検索します"));
     ComboFind_->setMaxVisibleItems(16);
     ComboFind_->setFixedHeight(Controls::kButtonHeight);
     int widest = 0;
@@ -87,11 +84,8 @@ QWidget* SearchPane::buildNumericSearch() {
     connect(ComboSyugo_, &QComboBox::activated, this, [this] { ComboSyugo_Click(); });
     g->addWidget(ComboSyugo_, 0, 0);
     for (int i = 0; i < 2; ++i) {
-        ComboNum_[i] = Controls::named(new QComboBox(frame), Controls::indexed("ComboNum", i),
-                                       u8("指定した数字のものを検索します"));
-        ComboNum_[i]->setEditable(true);
-        ComboNum_[i]->setInsertPolicy(QComboBox::NoInsert);
-        ComboNum_[i]->setCompleter(nullptr);
+        ComboNum_[i] = Controls::typedCombo(frame, Controls::indexed("ComboNum", i),
+                                            u8("指定した数字のものを検索します"));
         ComboNum_[i]->setFixedSize(56, Controls::kButtonHeight);
         connect(ComboNum_[i], &QComboBox::activated, this, [this, i] { ComboNum_Click(i); });
     }

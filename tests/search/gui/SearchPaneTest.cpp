@@ -63,5 +63,27 @@ TEST(SearchPaneTest, NumericSearchHintsMaximaAndReset) {
     EXPECT_EQ(pane.hintLabel()->text(), hint);
 }
 
+// Enter in the text box searches once for the term as typed, without adding
+// it to the list (an empty term searches too: it ends the text search).
+TEST(SearchPaneTest, EnterSearchesOnceForTheTypedText) {
+    for (const char* term : {"A", ""}) {
+        SCOPED_TRACE(term);
+        SearchPane pane;
+        pane.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&pane));
+        QComboBox* find = pane.comboFind();
+        find->addItem(QStringLiteral("ABC"));
+        const int items = find->count();
+        QSignalSpy asked(&pane, &SearchPane::searchChanged);
+        QTest::keyClicks(find, QString::fromUtf8(term));  // the box has the focus
+        EXPECT_EQ(find->currentText(), QString::fromUtf8(term));
+        EXPECT_EQ(asked.count(), 0);
+        QTest::keyClick(find, Qt::Key_Return);
+        EXPECT_EQ(asked.count(), 1);
+        EXPECT_EQ(find->currentText(), QString::fromUtf8(term));
+        EXPECT_EQ(find->count(), items);
+    }
+}
+
 }  // namespace
 }  // namespace svdb
