@@ -124,6 +124,7 @@ TEST_F(MainWindowTest, ListColumnsShowTheirWidestTextsWhole) {
                 << t.toStdString();
         }
         EXPECT_FALSE(c.view->verticalHeader()->isVisible());
+        EXPECT_GE(c.view->horizontalHeader()->height(), fm.height());  // the captions' line
         EXPECT_EQ(c.view->selectionBehavior(), QAbstractItemView::SelectRows);
     }
 }
