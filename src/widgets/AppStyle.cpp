@@ -67,9 +67,10 @@ QIcon AppStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
 
 void AppStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                              QPainter* painter, const QWidget* widget) const {
-    const bool fusion =
-        baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0;
-    if (element != PE_FrameGroupBox || !fusion || FusionGroupBoxFrame().isNull()) {
+    // Every other primitive goes straight to the desktop style.
+    if (element != PE_FrameGroupBox ||
+        baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0 ||
+        FusionGroupBoxFrame().isNull()) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }
