@@ -12,7 +12,12 @@ namespace svdb {
 CardListPreload::CardListPreload(const std::string& programDir)
     : worker_([this, programDir] {
           // Even the empty table takes a few megabytes to set up.
-          table_ = std::make_unique<CardTable>();
+          {
+              auto table = std::make_unique<CardTable>();
+              const std::lock_guard<std::mutex> lock(madeMutex_);
+              table_ = std::move(table);
+          }
+          made_.notify_all();
           if (programDir.empty()) return;
           path_ = AppPaths::FindCardList(programDir);
           outcome_ = LoadCardList(*table_, path_);
@@ -27,7 +32,8 @@ void CardListPreload::wait() {
 }
 
 CardTable& CardListPreload::table() {
-    wait();
+    std::unique_lock<std::mutex> lock(madeMutex_);
+    made_.wait(lock, [this] { return table_ != nullptr; });
     return *table_;
 }
 

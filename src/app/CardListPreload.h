@@ -1,6 +1,8 @@
 #pragma once
 
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <thread>
@@ -13,8 +15,8 @@ class CardTable;
 
 // The program's catalogue, set up and read from its card list on a thread of
 // its own while the program builds its windows, so that the start-up takes
-// the catalogue instead of waiting for the file. The table belongs to that
-// thread until table() or take() has waited for it.
+// the catalogue instead of waiting for the file. The table's content belongs
+// to that thread until take() or load() has waited for it.
 class CardListPreload {
   public:
     // Makes the table and reads the card list that AppPaths finds for
@@ -24,7 +26,8 @@ class CardListPreload {
     CardListPreload(const CardListPreload&) = delete;
     CardListPreload& operator=(const CardListPreload&) = delete;
 
-    // Waits for the thread; the table lives as long as this object.
+    // Waits until the thread has made the table, which lives as long as
+    // this object; its content is not to be touched before take() or load().
     CardTable& table();
 
     // Waits for the thread; then the outcome when path is the file that was
@@ -43,7 +46,9 @@ class CardListPreload {
   private:
     void wait();
 
-    std::unique_ptr<CardTable> table_;
+    std::mutex madeMutex_;
+    std::condition_variable made_;
+    std::unique_ptr<CardTable> table_;  // set under madeMutex_
     std::string path_;
     std::optional<LoadOutcome> outcome_;
     std::thread worker_;

@@ -42,7 +42,15 @@ namespace svdb {
 const QString MainWindow::kTitle = MessageBoxes::programTitle();
 
 MainWindow::MainWindow(CardTable& table, QString settingsPath, QWidget* parent)
+    : MainWindow(table, std::move(settingsPath), parent, true) {}
+
+MainWindow::MainWindow(CardTable& table, QString settingsPath, LoadLater)
+    : MainWindow(table, std::move(settingsPath), nullptr, false) {}
+
+MainWindow::MainWindow(CardTable& table, QString settingsPath, QWidget* parent, bool loadNow)
     : QMainWindow(parent), table_(table), settingsPath_(std::move(settingsPath)) {
+    // Up to the load handler nothing reads the catalogue: the panes keep it
+    // to read later.
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kTitle);
     setFont(AppFonts::proportional());
@@ -51,7 +59,7 @@ MainWindow::MainWindow(CardTable& table, QString settingsPath, QWidget* parent)
     buildMenus();
     connectPanes();
     Form_Initialize();
-    Form_Load();
+    if (loadNow) Form_Load();
 }
 
 MainWindow::~MainWindow() {

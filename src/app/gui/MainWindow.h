@@ -60,6 +60,11 @@ class MainWindow : public QMainWindow {
     // path) the window starts as it would without the file and saves none.
     explicit MainWindow(CardTable& table, QString settingsPath = QString(),
                         QWidget* parent = nullptr);
+    // Creating the window this way runs its initialise handler only: the
+    // window is built without looking at the catalogue, which may still be
+    // loading, and Form_Load runs once it has loaded.
+    struct LoadLater {};
+    MainWindow(CardTable& table, QString settingsPath, LoadLater);
     ~MainWindow() override;
 
     // --- Public operations of the window ---
@@ -136,6 +141,8 @@ class MainWindow : public QMainWindow {
     // --- Event handlers ---
     void Form_Initialize();
     void Form_Load();
+    // Between Form_Load and Form_Unload.
+    bool isLoaded() const { return loaded_; }
     void Form_QueryUnload();
     void Form_Unload();
 
@@ -175,6 +182,7 @@ class MainWindow : public QMainWindow {
     // Where the filter panel FrameMenu stands: across the top, folded away
     // behind CBmenu, or beside the deck lists (the small-screen layout).
     enum class PanelPlace { Across, Folded, Beside };
+    MainWindow(CardTable& table, QString settingsPath, QWidget* parent, bool loadNow);
     void layOut(PanelPlace place);
     // Frame2's double-click folds the panel, CBmenu unfolds it; neither acts
     // under the small-screen layout.

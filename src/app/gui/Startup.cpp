@@ -28,14 +28,29 @@ bool Startup::run() {
     helpFilePath_ = QString::fromStdString(AppPaths::FindHelpFile(dir));
     cardListPath_ = QString::fromStdString(AppPaths::FindCardList(dir));
 
+    if (!QFileInfo(cardListPath_).isFile()) {
+        openChooser();
+        return false;
+    }
+    // The window is built while the list may still be loading (the loader
+    // waits for it); its load handler runs once the list is in.
+    buildMainWindow();
     // A card list that is there but cannot be read says why before the
-    // file window asks for another.
-    if (!QFileInfo(cardListPath_).isFile() || !loadCardList(cardListPath_)) {
+    // file window asks for another; no main window stands until one is read.
+    if (!loadCardList(cardListPath_)) {
+        mainWindow_.reset();
         openChooser();
         return false;
     }
     showMainWindow(cardListPath_);
     return true;
+}
+
+void Startup::buildMainWindow() {
+    const std::string folder = AppFolders::writableFolder(appDir_).toStdString();
+    mainWindow_ = std::make_unique<MainWindow>(
+        table_, QString::fromStdString(AppPaths::SettingsPath(folder)), MainWindow::LoadLater{});
+    mainWindow_->setHelpFilePath(helpFilePath_);
 }
 
 bool Startup::loadCardList(const QString& path) {
@@ -50,11 +65,10 @@ bool Startup::loadCardList(const QString& path) {
 }
 
 void Startup::showMainWindow(const QString& path) {
-    if (!mainWindow_) {
-        const std::string folder = AppFolders::writableFolder(appDir_).toStdString();
-        mainWindow_ = std::make_unique<MainWindow>(
-            table_, QString::fromStdString(AppPaths::SettingsPath(folder)));
-        mainWindow_->setHelpFilePath(helpFilePath_);
+    if (!mainWindow_) buildMainWindow();
+    if (!windowLoaded_) {
+        mainWindow_->Form_Load();
+        windowLoaded_ = true;
     } else {
         // A list chosen later replaces the catalogue the window lists.
         mainWindow_->MakeSeq();

@@ -52,6 +52,8 @@ class Startup : public QObject {
   private:
     // Loads a card list; one that cannot be read says why in the error box.
     bool loadCardList(const QString& path);
+    // The main window without its load handler, which needs the list.
+    void buildMainWindow();
     void showMainWindow(const QString& path);
     void openChooser();
     bool onCardListChosen(const QString& path);
@@ -65,6 +67,8 @@ class Startup : public QObject {
     // Where and why the last card list loaded stopped part-way, or empty.
     QString loadStop_;
     std::unique_ptr<MainWindow> mainWindow_;
+    // Whether the main window's load handler has run.
+    bool windowLoaded_ = false;
     std::unique_ptr<FileWindow> chooser_;
 };
 

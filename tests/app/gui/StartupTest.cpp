@@ -13,15 +13,18 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "DeckTestSupport.h"
 #include "app/AppPaths.h"
 #include "app/gui/MainWindow.h"
 #include "app/gui/Startup.h"
 #include "catalogue/CardTable.h"
 #include "deck/DeckModel.h"
 #include "files/gui/FileWindow.h"
+#include "search/gui/CardListPane.h"
 #include "stats/gui/DeckInfoPane.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/QtText.h"
@@ -50,14 +53,16 @@ TEST(AppPathsTest, HelpFileAndCardListBesideTheProgram) {
 }
 
 // Records the paths it is asked to load; "loads" only the paths it is told
-// are readable.
+// are readable, through fill when it is given.
 struct FakeLoader {
     std::vector<std::string> paths;
     bool readable = true;
+    std::function<void(CardTable&)> fill;
 
     Startup::Loader fn() {
-        return [this](CardTable&, const std::string& path) {
+        return [this](CardTable& table, const std::string& path) {
             paths.push_back(path);
+            if (readable && fill) fill(table);
             LoadOutcome outcome;
             outcome.opened = readable;
             return outcome;
@@ -112,6 +117,24 @@ TEST_F(StartupTest, WithACardListTheMainWindowShows) {
     EXPECT_EQ(startup.mainWindow()->helpFilePath(), dir.path() + QStringLiteral("/SVHELP.chm"));
     EXPECT_EQ(startup.chooser(), nullptr);
     EXPECT_EQ(shown.count(), 1);
+}
+
+TEST_F(StartupTest, TheWindowIsBuiltWhileTheListLoadsAndListsItOnceLoaded) {
+    writeFile(QStringLiteral("SVANLIST.csv"));
+    Startup startup(table, dir.path(), loader.fn());
+    bool builtUnloaded = false;
+    loader.fill = [&](CardTable& t) {
+        MainWindow* w = startup.mainWindow();
+        builtUnloaded = w && !w->isVisible() && !w->isLoaded();
+        t = testing::MakeTestTable();
+    };
+
+    ASSERT_TRUE(startup.run());
+
+    EXPECT_TRUE(builtUnloaded);
+    EXPECT_TRUE(startup.mainWindow()->isLoaded());
+    EXPECT_EQ(startup.mainWindow()->cardListPane()->cardCount(),
+              static_cast<int>(testing::TestCards().size()));
 }
 
 TEST_F(StartupTest, WithoutACardListTheChooserOpensInstead) {
