@@ -60,6 +60,9 @@ void FileWindow::build() {
 
     Text1_ = Controls::named(new QLineEdit(this), QStringLiteral("Text1"));
     Text1_->setFixedHeight(Controls::kButtonHeight);
+    // Enter in the name box, or a double click or Enter on a file, is the
+    // action button.
+    connect(Text1_, &QLineEdit::returnPressed, this, [this] { Command1_Click(); });
     g->addWidget(Text1_, 0, 0, 1, 2);
 
     File1_ = Controls::named(new QListWidget(this), QStringLiteral("File1"));
@@ -68,6 +71,10 @@ void FileWindow::build() {
         if (current) File1_Click();
     });
     connect(File1_, &QListWidget::itemClicked, this, [this] { File1_Click(); });
+    connect(File1_, &QListWidget::itemActivated, this, [this] {
+        File1_Click();
+        Command1_Click();
+    });
     g->addWidget(File1_, 1, 0, 2, 1);
 
     Dir1_ =

@@ -211,6 +211,20 @@ TEST_F(FileWindowTest, FoldersOpenByKeyboardAndDoubleClick) {
     EXPECT_EQ(requests[0].path, (dir + "deck.csv").toStdString());
 }
 
+TEST_F(FileWindowTest, EnterInTheNameBoxAndADoubleClickOnAFileAreTheAction) {
+    showWindow();
+    w->Save({});
+    child<QLineEdit>("Text1")->setText(dir + "typed");
+    QTest::keyClick(child<QLineEdit>("Text1"), Qt::Key_Return);
+    w->show();
+    w->Deck_Open();
+    clickRow("File1", QStringLiteral("deck.txt"), true);
+    EXPECT_EQ(requests, (std::vector<FileRequest>{
+                            {FileAction::SaveDeckText, (dir + "typed.txt").toStdString()},
+                            {FileAction::OpenDeckText, (dir + "deck.txt").toStdString()}}));
+    EXPECT_FALSE(w->isVisible());
+}
+
 TEST_F(FileWindowTest, ClosesWhenTheProgramLosesTheFocusButNotUnderItsOwnQuestion) {
     showWindow();
     w->Save(QStringLiteral("deck"));
