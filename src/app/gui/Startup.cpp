@@ -66,9 +66,8 @@ bool Startup::loadCardList(const QString& path) {
 
 void Startup::showMainWindow(const QString& path) {
     if (!mainWindow_) buildMainWindow();
-    if (!windowLoaded_) {
+    if (!mainWindow_->isLoaded()) {
         mainWindow_->Form_Load();
-        windowLoaded_ = true;
     } else {
         // A list chosen later replaces the catalogue the window lists.
         mainWindow_->MakeSeq();

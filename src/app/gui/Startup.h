@@ -67,8 +67,6 @@ class Startup : public QObject {
     // Where and why the last card list loaded stopped part-way, or empty.
     QString loadStop_;
     std::unique_ptr<MainWindow> mainWindow_;
-    // Whether the main window's load handler has run.
-    bool windowLoaded_ = false;
     std::unique_ptr<FileWindow> chooser_;
 };
 
